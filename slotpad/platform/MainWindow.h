@@ -1,0 +1,31 @@
+#pragma once
+// The program's main window as its logic sees it: geometry in twips (through
+// SettingsWindow), the client area in pixels, visibility, caption and z-order.
+
+#include <string>
+
+#include "slotpad/platform/SettingsWindow.h"
+
+namespace slotpad {
+
+class MainWindow : public SettingsWindow {
+public:
+    virtual void Show() = 0;
+    virtual void Hide() = 0;
+    virtual bool IsVisible() const = 0;
+    virtual void SetCaption(const std::string& caption) = 0;
+    // Always on top (HWND_TOPMOST) or not (HWND_NOTOPMOST); size and position stay.
+    virtual void SetTopmost(bool topmost) = 0;
+    // Removes the window's taskbar button.
+    virtual void HideFromTaskList() = 0;
+    virtual int ClientWidth() const = 0;   // pixels
+    virtual int ClientHeight() const = 0;  // pixels
+    // Around the notification icon's pop-up menu: the window must be in the foreground
+    // while the menu is open, and a message posted after it closes ends the menu mode.
+    virtual void BringToForeground() = 0;
+    virtual void PostUserMessage() = 0;
+    // Destroys the window; the program ends once its message loop sees that.
+    virtual void Unload() = 0;
+};
+
+}  // namespace slotpad

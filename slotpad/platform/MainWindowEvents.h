@@ -1,0 +1,32 @@
+#pragma once
+// What the main window reports to the program's logic. Pointer coordinates are client
+// pixels; Button is 1 left, 2 right, 4 middle; Shift is 1 Shift, 2 Ctrl, 4 Alt.
+
+namespace slotpad {
+
+enum class CloseReason {
+    User,      // the close box, the system menu or Alt+F4
+    Other,     // a close asked by another program or the task manager
+    Shutdown,  // the session ends
+};
+
+class MainWindowEvents {
+public:
+    virtual ~MainWindowEvents() = default;
+    // Returns true to refuse the close.
+    virtual bool Form_QueryUnload(CloseReason reason) = 0;
+    virtual void Form_Resize() = 0;
+    virtual void Form_MouseDown(int Button, int Shift, int X, int Y) = 0;
+    virtual void Form_MouseMove(int Button, int Shift, int X, int Y) = 0;
+    virtual void Form_MouseUp(int Button, int Shift, int X, int Y) = 0;
+    virtual void Form_DblClick() = 0;
+    virtual void Form_KeyDown(int KeyCode, int Shift) = 0;
+    // A mouse message (WM_LBUTTONDBLCLK, WM_RBUTTONUP, ...) on the notification icon.
+    virtual void Tray_Notify(int message) = 0;
+    // The taskbar was re-created and the icon must be added again.
+    virtual void Tray_Recreated() = 0;
+    virtual void Sys_SysColorsChanged() = 0;
+    virtual void Clip_NewClipboardElement() = 0;
+};
+
+}  // namespace slotpad

@@ -1,0 +1,111 @@
+#include "slotpad/platform/win32/Win32Clipboard.h"
+
+#include <cstring>
+
+namespace slotpad::win32 {
+
+namespace {
+
+// Another program may hold the clipboard open for a moment (it is reading or writing);
+// a few short retries ride that out without ever blocking the window for long.
+constexpr int kOpenAttempts = 10;
+constexpr DWORD kOpenRetryMs = 5;
+
+class OpenClipboardScope {
+public:
+    explicit OpenClipboardScope(HWND owner) {
+        for (int i = 0; i < kOpenAttempts && !open_; ++i) {
+            open_ = OpenClipboard(owner) != FALSE;
+            if (!open_) Sleep(kOpenRetryMs);
+        }
+    }
+    ~OpenClipboardScope() {
+        if (open_) CloseClipboard();
+    }
+    OpenClipboardScope(const OpenClipboardScope&) = delete;
+    OpenClipboardScope& operator=(const OpenClipboardScope&) = delete;
+    explicit operator bool() const { return open_; }
+
+private:
+    bool open_ = false;
+};
+
+class GlobalLockScope {
+public:
+    explicit GlobalLockScope(HANDLE h) : h_(h), p_(h ? GlobalLock(h) : nullptr) {}
+    ~GlobalLockScope() {
+        if (p_) GlobalUnlock(h_);
+    }
+    GlobalLockScope(const GlobalLockScope&) = delete;
+    GlobalLockScope& operator=(const GlobalLockScope&) = delete;
+    void* get() const { return p_; }
+
+private:
+    HANDLE h_;
+    void* p_;
+};
+
+bool FormatAvailable(const char* name) {
+    const UINT format = RegisterClipboardFormatA(name);
+    return format != 0 && IsClipboardFormatAvailable(format);
+}
+
+}  // namespace
+
+bool Win32Clipboard::HasText() { return IsClipboardFormatAvailable(CF_TEXT) != FALSE; }
+
+bool Win32Clipboard::IsPrivate() {
+    // The markers clipboard managers honour for content that must not be recorded.
+    if (FormatAvailable("Clipboard Viewer Ignore") || FormatAvailable("ExcludeClipboardContentFromMonitorProcessing"))
+        return true;
+    const UINT history = RegisterClipboardFormatA("CanIncludeInClipboardHistory");
+    if (history == 0 || !IsClipboardFormatAvailable(history)) return false;
+    OpenClipboardScope open(owner_);
+    if (!open) return true;  // cannot tell: better not to record it
+    HANDLE data = GetClipboardData(history);
+    GlobalLockScope lock(data);
+    if (!lock.get() || GlobalSize(data) < sizeof(DWORD)) return false;
+    DWORD allowed = 0;
+    std::memcpy(&allowed, lock.get(), sizeof(allowed));
+    return allowed == 0;
+}
+
+std::optional<std::string> Win32Clipboard::GetText() {
+    OpenClipboardScope open(owner_);
+    if (!open) return std::nullopt;
+    HANDLE data = GetClipboardData(CF_TEXT);
+    GlobalLockScope lock(data);
+    if (!lock.get()) return std::nullopt;
+    // The text ends at its zero, but never trust it to be there: stay inside the block.
+    const auto* text = static_cast<const char*>(lock.get());
+    const SIZE_T size = GlobalSize(data);
+    const void* zero = std::memchr(text, '\0', size);
+    return std::string(text, zero ? static_cast<const char*>(zero) - text : size);
+}
+
+bool Win32Clipboard::Clear() {
+    OpenClipboardScope open(owner_);
+    return open && EmptyClipboard();
+}
+
+bool Win32Clipboard::SetText(std::string_view text) {
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    if (!block) return false;
+    {
+        GlobalLockScope lock(block);
+        if (!lock.get()) {
+            GlobalFree(block);
+            return false;
+        }
+        std::memcpy(lock.get(), text.data(), text.size());
+        static_cast<char*>(lock.get())[text.size()] = '\0';
+    }
+    OpenClipboardScope open(owner_);
+    if (!open || !EmptyClipboard() || !SetClipboardData(CF_TEXT, block)) {
+        GlobalFree(block);
+        return false;
+    }
+    return true;  // the clipboard owns the block now
+}
+
+}  // namespace slotpad::win32

@@ -1,0 +1,276 @@
+#include "slotpad/platform/win32/Win32MainWindow.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "slotpad/platform/win32/Utf.h"
+
+namespace slotpad::win32 {
+
+namespace {
+
+constexpr const wchar_t* kClassName = L"SlotPadMain";
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME;
+// The window's design size: a client area of 3480 by 6825 twips.
+constexpr int kDesignClientWidthPx = 232;
+constexpr int kDesignClientHeightPx = 455;
+
+int ShiftState() {
+    int shift = 0;
+    if (GetKeyState(VK_SHIFT) < 0) shift |= 1;
+    if (GetKeyState(VK_CONTROL) < 0) shift |= 2;
+    if (GetKeyState(VK_MENU) < 0) shift |= 4;
+    return shift;
+}
+
+int ButtonsHeld(WPARAM wParam) {
+    int buttons = 0;
+    if (wParam & MK_LBUTTON) buttons |= 1;
+    if (wParam & MK_RBUTTON) buttons |= 2;
+    if (wParam & MK_MBUTTON) buttons |= 4;
+    return buttons;
+}
+
+int ToPixels(int twips, int twipsPerPixel) {
+    return static_cast<int>(std::lround(static_cast<double>(twips) / twipsPerPixel));
+}
+
+int Dpi(int index) {
+    HDC screen = GetDC(nullptr);
+    const int dpi = screen ? GetDeviceCaps(screen, index) : 96;
+    if (screen) ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : 96;
+}
+
+}  // namespace
+
+Win32MainWindow::Win32MainWindow(HINSTANCE instance, HICON bigIcon, HICON smallIcon) {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof(wc);
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = WindowProc;
+    wc.hInstance = instance;
+    wc.hIcon = bigIcon;
+    wc.hIconSm = smallIcon;
+    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = kClassName;
+    RegisterClassExW(&wc);
+
+    RECT frame{0, 0, kDesignClientWidthPx, kDesignClientHeightPx};
+    AdjustWindowRectEx(&frame, kStyle, FALSE, 0);
+    taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
+    showRequestMessage_ = RegisterWindowMessageW(kShowMessageName);
+    hwnd_ = CreateWindowExW(0, kClassName, L"SlotPad", kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                            frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance, this);
+}
+
+Win32MainWindow::~Win32MainWindow() {
+    if (hwnd_) DestroyWindow(hwnd_);
+    if (taskListOwner_) DestroyWindow(taskListOwner_);
+}
+
+LRESULT CALLBACK Win32MainWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_NCCREATE) {
+        auto* self = static_cast<Win32MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->hwnd_ = hwnd;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<Win32MainWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (!self) return DefWindowProcW(hwnd, msg, wParam, lParam);
+    if (msg == WM_NCDESTROY) {
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        self->hwnd_ = nullptr;
+        return DefWindowProcW(hwnd, msg, wParam, lParam);
+    }
+    return self->Handle(msg, wParam, lParam);
+}
+
+LRESULT Win32MainWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
+    HWND hwnd = hwnd_;
+    if (!events_) return DefWindowProcW(hwnd, msg, wParam, lParam);
+
+    const int x = GET_X_LPARAM(lParam);
+    const int y = GET_Y_LPARAM(lParam);
+    switch (msg) {
+        case WM_SYSCOMMAND:
+            if ((wParam & 0xFFF0) == SC_CLOSE) {
+                // The close box, the system menu's Close and Alt+F4: the user's close.
+                if (!events_->Form_QueryUnload(CloseReason::User)) Unload();
+                return 0;
+            }
+            break;
+        case WM_CLOSE:
+            // Asked by another program or the task manager.
+            if (!events_->Form_QueryUnload(CloseReason::Other)) Unload();
+            return 0;
+        case WM_QUERYENDSESSION:
+            return TRUE;
+        case WM_ENDSESSION:
+            if (wParam) events_->Form_QueryUnload(CloseReason::Shutdown);
+            return 0;
+        case WM_DESTROY:
+            PostQuitMessage(0);
+            return 0;
+        case WM_SIZE:
+            events_->Form_Resize();
+            return 0;
+        case WM_ERASEBKGND:
+            if (painter_) return 1;
+            break;
+        case WM_PAINT: {
+            PAINTSTRUCT ps;
+            HDC dc = BeginPaint(hwnd, &ps);
+            if (painter_) {
+                painter_(dc, ps.rcPaint);
+            } else {
+                FillRect(dc, &ps.rcPaint, GetSysColorBrush(COLOR_BTNFACE));
+            }
+            EndPaint(hwnd, &ps);
+            return 0;
+        }
+        case WM_LBUTTONDOWN:
+            events_->Form_MouseDown(1, ShiftState(), x, y);
+            return 0;
+        case WM_RBUTTONDOWN:
+            events_->Form_MouseDown(2, ShiftState(), x, y);
+            return 0;
+        case WM_MBUTTONDOWN:
+            events_->Form_MouseDown(4, ShiftState(), x, y);
+            return 0;
+        case WM_LBUTTONUP:
+            events_->Form_MouseUp(1, ShiftState(), x, y);
+            return 0;
+        case WM_RBUTTONUP:
+            events_->Form_MouseUp(2, ShiftState(), x, y);
+            return 0;
+        case WM_MBUTTONUP:
+            events_->Form_MouseUp(4, ShiftState(), x, y);
+            return 0;
+        case WM_LBUTTONDBLCLK:
+        case WM_RBUTTONDBLCLK:
+        case WM_MBUTTONDBLCLK:
+            events_->Form_DblClick();
+            return 0;
+        case WM_MOUSEMOVE:
+            events_->Form_MouseMove(ButtonsHeld(wParam), ShiftState(), x, y);
+            return 0;
+        case WM_KEYDOWN:
+            events_->Form_KeyDown(static_cast<int>(wParam), ShiftState());
+            return 0;
+        case WM_SYSKEYDOWN:
+            events_->Form_KeyDown(static_cast<int>(wParam), ShiftState());
+            break;  // Alt+F4 and the system menu keys still work
+        case WM_SYSCOLORCHANGE:
+            events_->Sys_SysColorsChanged();
+            return 0;
+        case kTrayMessage:
+            events_->Tray_Notify(LOWORD(lParam));
+            return 0;
+        case WM_USER:
+            return 0;
+        default:
+            if (msg == taskbarCreated_ && taskbarCreated_ != 0) {
+                events_->Tray_Recreated();
+                return 0;
+            }
+            if (msg == showRequestMessage_ && showRequestMessage_ != 0) {
+                if (showRequest_) showRequest_();
+                return 0;
+            }
+            break;
+    }
+    return DefWindowProcW(hwnd, msg, wParam, lParam);
+}
+
+int Win32MainWindow::TwipsX() const { return 1440 / Dpi(LOGPIXELSX); }
+int Win32MainWindow::TwipsY() const { return 1440 / Dpi(LOGPIXELSY); }
+
+RECT Win32MainWindow::WindowRectPx() const {
+    RECT r{};
+    if (hwnd_) GetWindowRect(hwnd_, &r);
+    return r;
+}
+
+void Win32MainWindow::MoveTo(const RECT& px) {
+    SetWindowPos(hwnd_, nullptr, px.left, px.top, px.right - px.left, px.bottom - px.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+int Win32MainWindow::Left() const { return WindowRectPx().left * TwipsX(); }
+int Win32MainWindow::Top() const { return WindowRectPx().top * TwipsY(); }
+int Win32MainWindow::Width() const {
+    const RECT r = WindowRectPx();
+    return (r.right - r.left) * TwipsX();
+}
+int Win32MainWindow::Height() const {
+    const RECT r = WindowRectPx();
+    return (r.bottom - r.top) * TwipsY();
+}
+
+void Win32MainWindow::SetLeft(int twips) {
+    RECT r = WindowRectPx();
+    OffsetRect(&r, ToPixels(twips, TwipsX()) - r.left, 0);
+    MoveTo(r);
+}
+void Win32MainWindow::SetTop(int twips) {
+    RECT r = WindowRectPx();
+    OffsetRect(&r, 0, ToPixels(twips, TwipsY()) - r.top);
+    MoveTo(r);
+}
+void Win32MainWindow::SetWidth(int twips) {
+    RECT r = WindowRectPx();
+    r.right = r.left + std::max(0, ToPixels(twips, TwipsX()));
+    MoveTo(r);
+}
+void Win32MainWindow::SetHeight(int twips) {
+    RECT r = WindowRectPx();
+    r.bottom = r.top + std::max(0, ToPixels(twips, TwipsY()));
+    MoveTo(r);
+}
+
+WindowState Win32MainWindow::State() const {
+    if (IsIconic(hwnd_)) return WindowState::Minimized;
+    if (IsZoomed(hwnd_)) return WindowState::Maximized;
+    return WindowState::Normal;
+}
+
+void Win32MainWindow::Show() { ShowWindow(hwnd_, SW_SHOW); }
+void Win32MainWindow::Hide() { ShowWindow(hwnd_, SW_HIDE); }
+bool Win32MainWindow::IsVisible() const { return hwnd_ && IsWindowVisible(hwnd_); }
+void Win32MainWindow::SetCaption(const std::string& caption) { SetWindowTextW(hwnd_, Widen(caption).c_str()); }
+
+void Win32MainWindow::SetTopmost(bool topmost) {
+    SetWindowPos(hwnd_, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
+
+void Win32MainWindow::HideFromTaskList() {
+    // An owned top-level window gets no taskbar button; the owner itself is never shown.
+    if (!taskListOwner_) {
+        taskListOwner_ = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                         reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(hwnd_, GWLP_HINSTANCE)),
+                                         nullptr);
+    }
+    SetWindowLongPtrW(hwnd_, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(taskListOwner_));
+}
+
+int Win32MainWindow::ClientWidth() const {
+    RECT r{};
+    GetClientRect(hwnd_, &r);
+    return r.right;
+}
+int Win32MainWindow::ClientHeight() const {
+    RECT r{};
+    GetClientRect(hwnd_, &r);
+    return r.bottom;
+}
+
+void Win32MainWindow::BringToForeground() { SetForegroundWindow(hwnd_); }
+void Win32MainWindow::PostUserMessage() { PostMessageW(hwnd_, WM_USER, 0, 0); }
+void Win32MainWindow::Unload() {
+    if (hwnd_) DestroyWindow(hwnd_);
+}
+
+}  // namespace slotpad::win32
