@@ -1,0 +1,156 @@
+#include "slotpad/main/MainForm.h"
+
+namespace slotpad {
+
+namespace {
+
+constexpr int kWM_LBUTTONDBLCLK = 0x203;
+constexpr int kWM_RBUTTONUP = 0x205;
+constexpr int kKeyF1 = 112;
+
+std::string InFolder(const std::string& folder, const std::string& file) {
+    if (!folder.empty() && folder.back() == '\\') return folder + file;
+    return folder + "\\" + file;
+}
+
+}  // namespace
+
+MainForm::MainForm(const MainServices& services)
+    : sys_(services),
+      file_(services.Files, services.App, services.Scr),
+      panel_(list_, settings_, services.Window, services.Scr, services.Surface),
+      capture_(list_, settings_, services.Clip, BlankSlot, panel_) {}
+
+std::string MainForm::TrayTip() const {
+    const VersionParts v = sys_.App.Version();
+    return "SlotPad " + std::to_string(v.Major) + "." + std::to_string(v.Minor) + "." + std::to_string(v.Revision);
+}
+
+void MainForm::Form_Load() {
+    panel_.ResizeStuff();
+    panel_.NonClientHeight =
+        static_cast<int16_t>(sys_.Window.Height() - sys_.Window.ClientHeight() * sys_.Scr.TwipsPerPixelY());
+    BlankSlot = SlotRecord{VB_FALSE, "", ""};
+    panel_.Load_Pictures();
+    sys_.Tray.Add(TrayTip());
+    sys_.Window.HideFromTaskList();
+    helpFile_ = InFolder(sys_.App.Folder(), "SlotPad.hlp");
+    file_.Load_Settings(sys_.Window, list_, settings_);
+    if (list_.LastPos < 0) {
+        int16_t node = NIL_NODE;
+        list_.Insert_Node(BlankSlot, POS_TOP, node);
+    }
+    panel_.Form_Resize();
+    sys_.Window.SetCaption(sys_.App.Title());
+    sys_.Window.SetTopmost(sys_.Window.TopChecked());
+    sys_.Window.Hide();
+    if (clip_) clip_->StartViewer();
+}
+
+bool MainForm::Form_QueryUnload(CloseReason reason) {
+    if (reason == CloseReason::User) {
+        // Closing the window only sends the program to the notification area.
+        sys_.Window.Hide();
+        SaveFromWindowClose();
+        return true;
+    }
+    mnuExit_Click();
+    return false;
+}
+
+// A failed save keeps everything in memory; the user hears of it once, from the icon,
+// since the window is already gone. The next close tries again.
+bool MainForm::SaveFromWindowClose() {
+    const bool saved = file_.Save_Settings(sys_.Window, list_, settings_);
+    if (saved) {
+        saveFailureReported_ = false;
+    } else if (!saveFailureReported_) {
+        saveFailureReported_ = true;
+        sys_.Tray.ShowBalloon("SlotPad could not save",
+                              "Your slots could not be written to " + file_.SettingsPath +
+                                  ". They are kept while SlotPad runs; closing the window tries again.");
+    }
+    return saved;
+}
+
+void MainForm::mnuExit_Click() {
+    // Nothing here may stop the program from ending: each step's failure is ignored.
+    file_.Save_Settings(sys_.Window, list_, settings_);
+    if (clip_) clip_->StopViewer();
+    sys_.Tray.Delete();
+    sys_.Window.Unload();
+}
+
+void MainForm::mnuShow_Click() { sys_.Window.Show(); }
+
+void MainForm::mnuTop_Click() {
+    sys_.Window.SetTopChecked(!sys_.Window.TopChecked());
+    sys_.Window.SetTopmost(sys_.Window.TopChecked());
+}
+
+void MainForm::mnuHelp_Click() { sys_.Sh.SendF1(); }
+
+void MainForm::Tray_Notify(int message) {
+    // The icon's menu runs a nested message loop; a second notification meanwhile must
+    // neither open another menu nor show the window.
+    if (InTrayMsg) return;
+    InTrayMsg = true;
+    if (message == kWM_LBUTTONDBLCLK) {
+        mnuShow_Click();
+    } else if (message == kWM_RBUTTONUP) {
+        Fix_Menu(false);
+        sys_.Window.BringToForeground();
+        ShowRightMenu(mnuShow);
+        sys_.Window.PostUserMessage();
+    }
+    InTrayMsg = false;
+}
+
+void MainForm::Tray_Recreated() { sys_.Tray.Add(TrayTip()); }
+
+void MainForm::ShowRightMenu(MenuItemId defaultItem) {
+    menu_.Item(mnuTop).Checked = sys_.Window.TopChecked();
+    if (const auto chosen = sys_.Menu.Show(menu_.Items(), defaultItem)) RunMenuItem(*chosen);
+}
+
+void MainForm::RunMenuItem(int id) {
+    switch (id) {
+        case mnuShow: mnuShow_Click(); break;
+        case mnuEdit: mnuEdit_Click(); break;
+        case mnuAdd: mnuAdd_Click(); break;
+        case mnuCopy: mnuCopy_Click(); break;
+        case mnuClear: mnuClear_Click(); break;
+        case mnuDelete: mnuDelete_Click(); break;
+        case mnuPrint: mnuPrint_Click(); break;
+        case mnuOptions: mnuOptions_Click(); break;
+        case mnuTop: mnuTop_Click(); break;
+        case mnuHelp: mnuHelp_Click(); break;
+        case mnuAbout: mnuAbout_Click(); break;
+        case mnuExit: mnuExit_Click(); break;
+        default: break;
+    }
+}
+
+void MainForm::Form_KeyDown(int KeyCode, int Shift) {
+    if (KeyCode == kKeyF1) {
+        sys_.Sh.OpenHelp(helpFile_);
+        return;
+    }
+    (void)Shift;
+}
+
+void MainForm::Form_MouseDown(int, int, int, int) {}
+void MainForm::Form_MouseMove(int, int, int, int) {}
+void MainForm::Form_MouseUp(int, int, int, int) {}
+void MainForm::Form_DblClick() {}
+
+void MainForm::mnuEdit_Click() {}
+void MainForm::mnuAdd_Click() {}
+void MainForm::mnuCopy_Click() {}
+void MainForm::mnuClear_Click() {}
+void MainForm::mnuDelete_Click() {}
+void MainForm::mnuPrint_Click() {}
+void MainForm::mnuOptions_Click() {}
+void MainForm::mnuAbout_Click() {}
+
+}  // namespace slotpad

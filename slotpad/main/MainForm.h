@@ -1,0 +1,105 @@
+#pragma once
+// The main window "Main": start-up, the notification icon, the pop-up menu, closing to
+// the notification area and the exit sequence. It owns the slot list, the settings and
+// the current slot for the whole run and reaches the system only through the platform
+// interfaces it is given.
+
+#include <string>
+
+#include "slotpad/capture/Capture.h"
+#include "slotpad/main/RightMenu.h"
+#include "slotpad/main/panel/SlotPanel.h"
+#include "slotpad/platform/Application.h"
+#include "slotpad/platform/ClipViewer.h"
+#include "slotpad/platform/Clipboard.h"
+#include "slotpad/platform/FileStore.h"
+#include "slotpad/platform/MainWindow.h"
+#include "slotpad/platform/MainWindowEvents.h"
+#include "slotpad/platform/PopupMenu.h"
+#include "slotpad/platform/Shell.h"
+#include "slotpad/platform/TrayIcon.h"
+#include "slotpad/store/LinkList.h"
+#include "slotpad/store/Settings.h"
+#include "slotpad/store/SettingsFile.h"
+
+namespace slotpad {
+
+struct MainServices {
+    const Application& App;
+    const Screen& Scr;
+    MainWindow& Window;
+    Clipboard& Clip;
+    TrayIcon& Tray;
+    PopupMenu& Menu;
+    Shell& Sh;
+    FileStore& Files;
+    DrawingSurface& Surface;
+};
+
+class MainForm : public MainWindowEvents {
+public:
+    explicit MainForm(const MainServices& services);
+
+    // The control is created once the window exists; without it nothing is captured.
+    void SetClipViewer(ClipViewer* viewer) { clip_ = viewer; }
+
+    void Form_Load();
+    bool Form_QueryUnload(CloseReason reason) override;
+    void mnuExit_Click();
+    void mnuShow_Click();
+    void mnuTop_Click();
+    void mnuHelp_Click();
+    void Fix_Menu(bool Vis) { menu_.Fix_Menu(Vis); }
+
+    // MainWindowEvents
+    void Form_Resize() override { panel_.Form_Resize(); }
+    void Form_MouseDown(int Button, int Shift, int X, int Y) override;
+    void Form_MouseMove(int Button, int Shift, int X, int Y) override;
+    void Form_MouseUp(int Button, int Shift, int X, int Y) override;
+    void Form_DblClick() override;
+    void Form_KeyDown(int KeyCode, int Shift) override;
+    void Tray_Notify(int message) override;
+    void Tray_Recreated() override;
+    void Sys_SysColorsChanged() override { panel_.Sys_SysColorsChanged(); }
+    void Clip_NewClipboardElement() override { capture_.Clip_NewClipboardElement(); }
+
+    // Slot commands, options and about: the pop-up menu and the keys lead here.
+    void mnuEdit_Click();
+    void mnuAdd_Click();
+    void mnuCopy_Click();
+    void mnuClear_Click();
+    void mnuDelete_Click();
+    void mnuPrint_Click();
+    void mnuOptions_Click();
+    void mnuAbout_Click();
+
+    SlotList& List() { return list_; }
+    Settings& CurrentSettings() { return settings_; }
+    SettingsFile& File() { return file_; }
+    SlotPanel& Panel() { return panel_; }
+    Capture& Captures() { return capture_; }
+    RightMenu& Menu() { return menu_; }
+    const std::string& HelpFile() const { return helpFile_; }
+    std::string TrayTip() const;
+
+private:
+    void ShowRightMenu(MenuItemId defaultItem);
+    void RunMenuItem(int id);
+    bool SaveFromWindowClose();
+
+    MainServices sys_;
+    ClipViewer* clip_ = nullptr;
+
+    SlotList list_;
+    Settings settings_;
+    SlotRecord BlankSlot;
+    SettingsFile file_;
+    SlotPanel panel_;
+    Capture capture_;
+    RightMenu menu_;
+    std::string helpFile_;
+    bool InTrayMsg = false;
+    bool saveFailureReported_ = false;
+};
+
+}  // namespace slotpad

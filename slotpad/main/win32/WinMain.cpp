@@ -1,0 +1,99 @@
+// SlotPad's entry point on Windows: builds the platform pieces around the main form,
+// hosts the clipboard viewer control and runs the message loop.
+
+#include <windows.h>
+
+#include <memory>
+
+#include "slotpad/main/MainForm.h"
+#include "slotpad/main/win32/ProgramResources.h"
+#include "slotpad/main/win32/SingleInstance.h"
+#include "slotpad/platform/win32/ClipControlHost.h"
+#include "slotpad/platform/win32/Handles.h"
+#include "slotpad/platform/win32/Win32Application.h"
+#include "slotpad/platform/win32/Win32Clipboard.h"
+#include "slotpad/platform/win32/Win32FileStore.h"
+#include "slotpad/platform/win32/Win32MainWindow.h"
+#include "slotpad/platform/win32/Win32PopupMenu.h"
+#include "slotpad/platform/win32/Win32Shell.h"
+#include "slotpad/platform/win32/Win32TrayIcon.h"
+#include "slotpad/platform/win32/panel/Win32DrawingSurface.h"
+
+using namespace slotpad;
+using namespace slotpad::win32;
+
+namespace {
+
+constexpr int kExitControlMissing = 2;
+constexpr int kExitNoOle = 3;
+
+void ReportMissingControl(HRESULT error) {
+    wchar_t text[700];
+    swprintf(text, 700,
+             L"SlotPad cannot watch the clipboard: its clipboard viewer control CLIP.OCX could not be "
+             L"created (error 0x%08lX).\n\n"
+             L"CLIP.OCX must be in SlotPad's folder and registered. To register it, run this command "
+             L"in SlotPad's folder:\n\n    regsvr32 CLIP.OCX",
+             static_cast<unsigned long>(error));
+    MessageBoxW(nullptr, text, L"SlotPad", MB_OK | MB_ICONERROR);
+}
+
+int RunMessageLoop() {
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    return static_cast<int>(msg.wParam);
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    Win32Application app("SlotPad");
+    SingleInstance instanceGuard(app.Folder());
+    if (!instanceGuard.IsFirst()) {
+        instanceGuard.ShowFirstInstance(RegisterWindowMessageW(Win32MainWindow::kShowMessageName));
+        return 0;
+    }
+
+    ComApartment ole;
+    if (!ole.ok()) return kExitNoOle;
+
+    ProgramIcons icons(instance);
+    Win32MainWindow window(instance, icons.Large(), icons.Small());
+    instanceGuard.Publish(window.hwnd());
+
+    Win32Screen screen;
+    Win32Clipboard clipboard;
+    clipboard.SetOwner(window.hwnd());
+    Win32TrayIcon tray(window.hwnd(), Win32MainWindow::kTrayMessage, icons.Tray());
+    Win32PopupMenu menu(window.hwnd());
+    Win32Shell shell(window.hwnd());
+    Win32FileStore files;
+    Win32DrawingSurface surface(window.hwnd());
+    window.SetPainter([&surface](HDC dc, const RECT& area) { surface.PaintTo(dc, area); });
+
+    MainForm form(MainServices{app, screen, window, clipboard, tray, menu, shell, files, surface});
+    window.SetEvents(&form);
+    window.SetShowRequestHandler([&form, &window] {
+        form.mnuShow_Click();
+        window.BringToForeground();
+    });
+
+    // Like every control on the form, the viewer exists before the form loads.
+    HRESULT error = S_OK;
+    std::unique_ptr<ClipControlHost> clip = ClipControlHost::Create(window.hwnd(), form, error);
+    if (!clip) {
+        window.SetEvents(nullptr);
+        ReportMissingControl(error);
+        return kExitControlMissing;
+    }
+    form.SetClipViewer(clip.get());
+
+    form.Form_Load();
+    const int exitCode = RunMessageLoop();
+    window.SetEvents(nullptr);
+    clip.reset();
+    return exitCode;
+}

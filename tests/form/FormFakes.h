@@ -1,0 +1,146 @@
+#pragma once
+// Recording stand-ins for the desktop around the main form: window, icon, menu, shell,
+// viewer control, program identity and screen.
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "slotpad/platform/Application.h"
+#include "slotpad/platform/ClipViewer.h"
+#include "slotpad/platform/MainWindow.h"
+#include "slotpad/platform/PopupMenu.h"
+#include "slotpad/platform/Shell.h"
+#include "slotpad/platform/TrayIcon.h"
+
+namespace slotpad::testing {
+
+// Everything the fakes do, in order, so tests can check sequences ("save before stop").
+struct EventLog {
+    std::vector<std::string> events;
+    void Add(std::string e) { events.push_back(std::move(e)); }
+    bool Has(const std::string& e) const {
+        for (const auto& x : events) if (x == e) return true;
+        return false;
+    }
+    long IndexOf(const std::string& e) const {
+        for (size_t i = 0; i < events.size(); ++i) if (events[i] == e) return static_cast<long>(i);
+        return -1;
+    }
+};
+
+class FormApplication : public Application {
+public:
+    std::string Folder() const override { return "C:\\SlotPad"; }
+    std::string Title() const override { return "SlotPad"; }
+    VersionParts Version() const override { return {1, 0, 8}; }
+};
+
+class FormScreen : public Screen {
+public:
+    int WidthTwips() const override { return 1280 * 15; }
+    int HeightTwips() const override { return 1024 * 15; }
+    int TwipsPerPixelX() const override { return 15; }
+    int TwipsPerPixelY() const override { return 15; }
+};
+
+// A window whose client height follows its outer height (30 pixels of frame), in
+// twips at 15 per pixel.
+class FormWindow : public MainWindow {
+public:
+    explicit FormWindow(EventLog& log) : log_(log) {}
+    int left = 0, top = 0, width = 262 * 15, height = 485 * 15;
+    bool visible = false, topChecked = false, topmost = false, hiddenFromTaskList = false, unloaded = false;
+    WindowState state = WindowState::Normal;
+    std::string caption = "SlotPad (design)";
+    static constexpr int kFramePx = 30;
+
+    int Left() const override { return left; }
+    int Top() const override { return top; }
+    int Width() const override { return width; }
+    int Height() const override { return height; }
+    void SetLeft(int v) override { left = v; }
+    void SetTop(int v) override { top = v; }
+    void SetWidth(int v) override { width = v; }
+    void SetHeight(int v) override { height = v; }
+    WindowState State() const override { return state; }
+    bool TopChecked() const override { return topChecked; }
+    void SetTopChecked(bool v) override { topChecked = v; }
+
+    void Show() override { visible = true; log_.Add("show"); }
+    void Hide() override { visible = false; log_.Add("hide"); }
+    bool IsVisible() const override { return visible; }
+    void SetCaption(const std::string& c) override { caption = c; }
+    void SetTopmost(bool t) override { topmost = t; log_.Add(t ? "topmost" : "notopmost"); }
+    void HideFromTaskList() override { hiddenFromTaskList = true; }
+    int ClientWidth() const override { return width / 15 - 8; }
+    int ClientHeight() const override { return height / 15 - kFramePx; }
+    void BringToForeground() override { log_.Add("foreground"); }
+    void PostUserMessage() override { log_.Add("post WM_USER"); }
+    void Unload() override { unloaded = true; log_.Add("unload"); }
+
+private:
+    EventLog& log_;
+};
+
+class FakeTray : public TrayIcon {
+public:
+    explicit FakeTray(EventLog& log) : log_(log) {}
+    std::string tip;
+    bool shown = false;
+    std::vector<std::string> balloons;
+    bool Add(const std::string& t) override { tip = t; shown = true; log_.Add("icon add"); return true; }
+    bool Delete() override { shown = false; log_.Add("icon delete"); return true; }
+    void ShowBalloon(const std::string& title, const std::string& text) override { balloons.push_back(title + ": " + text); }
+
+private:
+    EventLog& log_;
+};
+
+class FakeMenu : public PopupMenu {
+public:
+    explicit FakeMenu(EventLog& log) : log_(log) {}
+    std::vector<MenuEntry> lastEntries;
+    int lastDefault = 0;
+    std::optional<int> choice;
+    std::function<void()> whileOpen;  // runs while the menu "waits for the user"
+    std::optional<int> Show(const std::vector<MenuEntry>& entries, int defaultId) override {
+        lastEntries = entries;
+        lastDefault = defaultId;
+        log_.Add("menu");
+        if (whileOpen) whileOpen();
+        return choice;
+    }
+    bool Visible(int id) const {
+        for (const auto& e : lastEntries) if (e.Id == id) return e.Visible;
+        return false;
+    }
+
+private:
+    EventLog& log_;
+};
+
+class FakeShell : public Shell {
+public:
+    explicit FakeShell(EventLog& log) : log_(log) {}
+    std::string openedHelp;
+    void SendF1() override { log_.Add("send F1"); }
+    void OpenHelp(const std::string& file) override { openedHelp = file; }
+
+private:
+    EventLog& log_;
+};
+
+class FakeViewer : public ClipViewer {
+public:
+    explicit FakeViewer(EventLog& log) : log_(log) {}
+    bool viewing = false;
+    void StartViewer() override { viewing = true; log_.Add("start viewer"); }
+    void StopViewer() override { viewing = false; log_.Add("stop viewer"); }
+
+private:
+    EventLog& log_;
+};
+
+}  // namespace slotpad::testing
