@@ -6,7 +6,6 @@ namespace {
 
 constexpr int kWM_LBUTTONDBLCLK = 0x203;
 constexpr int kWM_RBUTTONUP = 0x205;
-constexpr int kKeyF1 = 112;
 
 std::string InFolder(const std::string& folder, const std::string& file) {
     if (!folder.empty() && folder.back() == '\\') return folder + file;
@@ -19,7 +18,10 @@ MainForm::MainForm(const MainServices& services)
     : sys_(services),
       file_(services.Files, services.App, services.Scr),
       panel_(list_, settings_, services.Window, services.Scr, services.Surface),
-      capture_(list_, settings_, services.Clip, BlankSlot, panel_) {}
+      capture_(list_, settings_, services.Clip, BlankSlot, panel_),
+      Tip_(services.ToolTip) {
+    panel_.SetOverlay(&Tip_);
+}
 
 std::string MainForm::TrayTip() const {
     const VersionParts v = sys_.App.Version();
@@ -131,22 +133,22 @@ void MainForm::RunMenuItem(int id) {
     }
 }
 
-void MainForm::Form_KeyDown(int KeyCode, int Shift) {
-    if (KeyCode == kKeyF1) {
-        sys_.Sh.OpenHelp(helpFile_);
-        return;
-    }
-    (void)Shift;
-}
-
-void MainForm::Form_MouseDown(int, int, int, int) {}
-void MainForm::Form_MouseMove(int, int, int, int) {}
-void MainForm::Form_MouseUp(int, int, int, int) {}
-void MainForm::Form_DblClick() {}
 
 void MainForm::mnuEdit_Click() {}
-void MainForm::mnuAdd_Click() {}
-void MainForm::mnuCopy_Click() {}
+void MainForm::mnuAdd_Click() {
+    int16_t node = NIL_NODE;
+    list_.Insert_Node(BlankSlot, POS_BOTTOM, node);  // a full list simply adds nothing
+    panel_.Form_Resize();
+}
+
+void MainForm::mnuCopy_Click() {
+    const int16_t cur = settings_.CurSlot;
+    if (cur < 0 || cur >= MAX_NODES) return;
+    const SlotRecord copy = list_.Nodes[cur].Slot;
+    int16_t node = NIL_NODE;
+    list_.Insert_Node(copy, POS_BOTTOM, node);
+    panel_.Form_Resize();
+}
 void MainForm::mnuClear_Click() {}
 void MainForm::mnuDelete_Click() {}
 void MainForm::mnuPrint_Click() {}

@@ -8,6 +8,7 @@
 
 #include "slotpad/capture/Capture.h"
 #include "slotpad/main/RightMenu.h"
+#include "slotpad/main/TipOverlay.h"
 #include "slotpad/main/panel/SlotPanel.h"
 #include "slotpad/platform/Application.h"
 #include "slotpad/platform/ClipViewer.h"
@@ -15,6 +16,7 @@
 #include "slotpad/platform/FileStore.h"
 #include "slotpad/platform/MainWindow.h"
 #include "slotpad/platform/MainWindowEvents.h"
+#include "slotpad/platform/PanelControls.h"
 #include "slotpad/platform/PopupMenu.h"
 #include "slotpad/platform/Shell.h"
 #include "slotpad/platform/TrayIcon.h"
@@ -34,6 +36,8 @@ struct MainServices {
     Shell& Sh;
     FileStore& Files;
     DrawingSurface& Surface;
+    RowToolTip& ToolTip;
+    DropBar& Bar;  // PicSplitter
 };
 
 class MainForm : public MainWindowEvents {
@@ -53,11 +57,22 @@ public:
 
     // MainWindowEvents
     void Form_Resize() override { panel_.Form_Resize(); }
-    void Form_MouseDown(int Button, int Shift, int X, int Y) override;
-    void Form_MouseMove(int Button, int Shift, int X, int Y) override;
-    void Form_MouseUp(int Button, int Shift, int X, int Y) override;
-    void Form_DblClick() override;
+    void Pointer_Down(int Button, int Shift, int X, int Y) override;
+    void Pointer_Move(int Button, int Shift, int X, int Y) override;
+    void Pointer_Up(int Button, int Shift, int X, int Y) override;
+    void Pointer_DblClick(int X, int Y) override;
     void Form_KeyDown(int KeyCode, int Shift) override;
+
+    // The pointer on the panel outside Tip (client pixels) and on Tip (twips relative
+    // to Tip's corner).
+    void Form_MouseDown(int Button, int Shift, int X, int Y);
+    void Form_MouseMove(int Button, int Shift, int X, int Y);
+    void Form_MouseUp(int Button, int Shift, int X, int Y);
+    void Form_DblClick();
+    void Tip_MouseDown(int Button, int Shift, int X, int Y);
+    void Tip_MouseMove(int Button, int Shift, int X, int Y);
+    void Tip_MouseUp(int Button, int Shift, int X, int Y);
+    void Tip_DblClick();
     void Tray_Notify(int message) override;
     void Tray_Recreated() override;
     void Sys_SysColorsChanged() override { panel_.Sys_SysColorsChanged(); }
@@ -80,10 +95,17 @@ public:
     Capture& Captures() { return capture_; }
     RightMenu& Menu() { return menu_; }
     const std::string& HelpFile() const { return helpFile_; }
+    const TipOverlay& Tip() const { return Tip_; }
+    bool IsDragging() const { return Dragging; }
+    int DropBarTop() const { return barTop_; }
     std::string TrayTip() const;
 
 private:
     void ShowRightMenu(MenuItemId defaultItem);
+    void ShowPanelMenu();
+    bool IsValidRow(int r) const { return r >= 0 && r <= list_.LastPos; }
+    int TipTwipsX(int x) const { return (x - panel::TEXT_LEFT) * sys_.Scr.TwipsPerPixelX(); }
+    int TipTwipsY(int y) const { return (y - Tip_.Top()) * sys_.Scr.TwipsPerPixelY(); }
     void RunMenuItem(int id);
     bool SaveFromWindowClose();
 
@@ -99,6 +121,12 @@ private:
     RightMenu menu_;
     std::string helpFile_;
     bool InTrayMsg = false;
+    TipOverlay Tip_;
+    // Who got the press of the button now held: its events go there until the release.
+    enum class PointerOwner { None, Form, Tip } pressOwner_ = PointerOwner::None;
+    bool Dragging = false;
+    int16_t DragSlot = NIL_NODE;
+    int barTop_ = 0;
     bool saveFailureReported_ = false;
 };
 

@@ -24,6 +24,10 @@ public:
     // while the menu is open, and a message posted after it closes ends the menu mode.
     virtual void BringToForeground() = 0;
     virtual void PostUserMessage() = 0;
+    // Pointer events keep coming to the window while a button is held, wherever the
+    // pointer goes.
+    virtual void CapturePointer() = 0;
+    virtual void ReleasePointer() = 0;
     // Destroys the window; the program ends once its message loop sees that.
     virtual void Unload() = 0;
 };

@@ -16,10 +16,12 @@ public:
     // Returns true to refuse the close.
     virtual bool Form_QueryUnload(CloseReason reason) = 0;
     virtual void Form_Resize() = 0;
-    virtual void Form_MouseDown(int Button, int Shift, int X, int Y) = 0;
-    virtual void Form_MouseMove(int Button, int Shift, int X, int Y) = 0;
-    virtual void Form_MouseUp(int Button, int Shift, int X, int Y) = 0;
-    virtual void Form_DblClick() = 0;
+    // The pointer anywhere on the client area; the program decides which of its parts
+    // (the panel or the overlay over a row's text) it concerns.
+    virtual void Pointer_Down(int Button, int Shift, int X, int Y) = 0;
+    virtual void Pointer_Move(int Button, int Shift, int X, int Y) = 0;
+    virtual void Pointer_Up(int Button, int Shift, int X, int Y) = 0;
+    virtual void Pointer_DblClick(int X, int Y) = 0;
     virtual void Form_KeyDown(int KeyCode, int Shift) = 0;
     // A mouse message (WM_LBUTTONDBLCLK, WM_RBUTTONUP, ...) on the notification icon.
     virtual void Tray_Notify(int message) = 0;

@@ -10,6 +10,7 @@
 #include "slotpad/platform/Application.h"
 #include "slotpad/platform/ClipViewer.h"
 #include "slotpad/platform/MainWindow.h"
+#include "slotpad/platform/PanelControls.h"
 #include "slotpad/platform/PopupMenu.h"
 #include "slotpad/platform/Shell.h"
 #include "slotpad/platform/TrayIcon.h"
@@ -78,6 +79,9 @@ public:
     int ClientHeight() const override { return height / 15 - kFramePx; }
     void BringToForeground() override { log_.Add("foreground"); }
     void PostUserMessage() override { log_.Add("post WM_USER"); }
+    bool captured = false;
+    void CapturePointer() override { captured = true; }
+    void ReleasePointer() override { captured = false; }
     void Unload() override { unloaded = true; log_.Add("unload"); }
 
 private:
@@ -141,6 +145,33 @@ public:
 
 private:
     EventLog& log_;
+};
+
+class FakeToolTip : public RowToolTip {
+public:
+    PixelRect area;
+    std::string text;
+    void Update(const PixelRect& a, const std::string& t) override {
+        area = a;
+        text = t;
+    }
+};
+
+class FakeDropBar : public DropBar {
+public:
+    bool shown = false;
+    int left = 0, top = 0, width = 0, moves = 0;
+    void Show(int l, int t, int w) override {
+        shown = true;
+        left = l;
+        top = t;
+        width = w;
+    }
+    void MoveTo(int t) override {
+        top = t;
+        ++moves;
+    }
+    void Hide() override { shown = false; }
 };
 
 }  // namespace slotpad::testing

@@ -51,7 +51,9 @@ protected:
     MemoryFileStore files;
     RecordingSurface surface;
     FakeViewer viewer{log};
-    MainForm form{MainServices{app, screen, window, clipboard, tray, menu, shell, files, surface}};
+    FakeToolTip toolTip;
+    FakeDropBar bar;
+    MainForm form{MainServices{app, screen, window, clipboard, tray, menu, shell, files, surface, toolTip, bar}};
 };
 
 TEST_F(MainFormTest, FirstStartShowsOneBlankSlotCentredAndHiddenInTheNotificationArea) {

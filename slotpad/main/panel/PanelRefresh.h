@@ -1,14 +1,13 @@
 #pragma once
-// What the capture code asks of the slot panel after it changed the slots.
+// What the capture and command code needs of the panel: a repaint after the slots or the
+// current slot changed, and a new layout after the number of slots may have changed.
 
 namespace slotpad {
 
 class PanelRefresh {
 public:
     virtual ~PanelRefresh() = default;
-    // Repaints every row.
     virtual void Refresh_Pics() = 0;
-    // Lays the panel out again (the number of slots may have changed) and repaints.
     virtual void Form_Resize() = 0;
 };
 

@@ -12,7 +12,7 @@ namespace slotpad::win32 {
 namespace {
 
 constexpr const wchar_t* kClassName = L"SlotPadMain";
-constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME;
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN;
 // The window's design size: a client area of 3480 by 6825 twips.
 constexpr int kDesignClientWidthPx = 232;
 constexpr int kDesignClientHeightPx = 455;
@@ -132,30 +132,30 @@ LRESULT Win32MainWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         case WM_LBUTTONDOWN:
-            events_->Form_MouseDown(1, ShiftState(), x, y);
+            events_->Pointer_Down(1, ShiftState(), x, y);
             return 0;
         case WM_RBUTTONDOWN:
-            events_->Form_MouseDown(2, ShiftState(), x, y);
+            events_->Pointer_Down(2, ShiftState(), x, y);
             return 0;
         case WM_MBUTTONDOWN:
-            events_->Form_MouseDown(4, ShiftState(), x, y);
+            events_->Pointer_Down(4, ShiftState(), x, y);
             return 0;
         case WM_LBUTTONUP:
-            events_->Form_MouseUp(1, ShiftState(), x, y);
+            events_->Pointer_Up(1, ShiftState(), x, y);
             return 0;
         case WM_RBUTTONUP:
-            events_->Form_MouseUp(2, ShiftState(), x, y);
+            events_->Pointer_Up(2, ShiftState(), x, y);
             return 0;
         case WM_MBUTTONUP:
-            events_->Form_MouseUp(4, ShiftState(), x, y);
+            events_->Pointer_Up(4, ShiftState(), x, y);
             return 0;
         case WM_LBUTTONDBLCLK:
         case WM_RBUTTONDBLCLK:
         case WM_MBUTTONDBLCLK:
-            events_->Form_DblClick();
+            events_->Pointer_DblClick(x, y);
             return 0;
         case WM_MOUSEMOVE:
-            events_->Form_MouseMove(ButtonsHeld(wParam), ShiftState(), x, y);
+            events_->Pointer_Move(ButtonsHeld(wParam), ShiftState(), x, y);
             return 0;
         case WM_KEYDOWN:
             events_->Form_KeyDown(static_cast<int>(wParam), ShiftState());
@@ -269,6 +269,10 @@ int Win32MainWindow::ClientHeight() const {
 
 void Win32MainWindow::BringToForeground() { SetForegroundWindow(hwnd_); }
 void Win32MainWindow::PostUserMessage() { PostMessageW(hwnd_, WM_USER, 0, 0); }
+void Win32MainWindow::CapturePointer() { SetCapture(hwnd_); }
+void Win32MainWindow::ReleasePointer() {
+    if (GetCapture() == hwnd_) ReleaseCapture();
+}
 void Win32MainWindow::Unload() {
     if (hwnd_) DestroyWindow(hwnd_);
 }

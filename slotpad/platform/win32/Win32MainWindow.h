@@ -54,6 +54,8 @@ public:
     int ClientHeight() const override;
     void BringToForeground() override;
     void PostUserMessage() override;
+    void CapturePointer() override;
+    void ReleasePointer() override;
     void Unload() override;
 
 private:
