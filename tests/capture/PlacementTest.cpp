@@ -13,6 +13,7 @@ struct PlacementCase {
     int16_t curSlot;
     std::vector<std::string> after;
     int16_t newCurSlot;
+    friend void PrintTo(const PlacementCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class Placement : public CaptureFixture, public ::testing::WithParamInterface<PlacementCase> {};

@@ -125,6 +125,7 @@ struct DropCase {
     int from;
     std::vector<int> ys;  // pointer positions while dragging
     const char* order;
+    friend void PrintTo(const DropCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class Drop : public PointerTest, public ::testing::WithParamInterface<DropCase> {};

@@ -14,6 +14,7 @@
 #include "slotpad/platform/win32/Win32Clipboard.h"
 #include "slotpad/platform/win32/Win32FileStore.h"
 #include "slotpad/platform/win32/Win32MainWindow.h"
+#include "slotpad/platform/win32/Win32PanelControls.h"
 #include "slotpad/platform/win32/Win32PopupMenu.h"
 #include "slotpad/platform/win32/Win32Shell.h"
 #include "slotpad/platform/win32/Win32TrayIcon.h"
@@ -74,7 +75,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     Win32DrawingSurface surface(window.hwnd());
     window.SetPainter([&surface](HDC dc, const RECT& area) { surface.PaintTo(dc, area); });
 
-    MainForm form(MainServices{app, screen, window, clipboard, tray, menu, shell, files, surface});
+    Win32RowToolTip toolTip(window.hwnd());
+    Win32DropBar dropBar(window.hwnd());
+
+    MainForm form(MainServices{app, screen, window, clipboard, tray, menu, shell, files, surface, toolTip, dropBar});
     window.SetEvents(&form);
     window.SetShowRequestHandler([&form, &window] {
         form.mnuShow_Click();

@@ -1,0 +1,223 @@
+#include "tests/support/win32/Desktop.h"
+
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+namespace slotpad::e2e {
+
+namespace {
+
+// A hidden window to own what this process puts on the clipboard.
+HWND ClipboardOwner() {
+    static HWND owner = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    return owner;
+}
+
+bool OpenClipboardPatiently(HWND owner) {
+    for (int i = 0; i < 100; ++i) {
+        if (OpenClipboard(owner)) return true;
+        Sleep(10);
+    }
+    return false;
+}
+
+std::string QuoteForSh(const std::string& s) {
+    std::string out = "'";
+    for (char c : s) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return out + "'";
+}
+
+// Starts /bin/sh -c on the Linux side. Wine starts Unix programs but gives no handle
+// to wait on, so callers wait for the effect.
+bool RunShell(const std::string& script) {
+    std::wstring cmd = L"/bin/sh -c \"" + Wide(script) + L"\"";
+    STARTUPINFOW si{};
+    si.cb = sizeof(si);
+    PROCESS_INFORMATION pi{};
+    if (!CreateProcessW(L"Z:\\bin\\sh", cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+        return false;
+    if (pi.hProcess) CloseHandle(pi.hProcess);
+    if (pi.hThread) CloseHandle(pi.hThread);
+    return true;
+}
+
+}  // namespace
+
+std::wstring Wide(const std::string& utf8) {
+    if (utf8.empty()) return {};
+    const int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+    std::wstring w(static_cast<size_t>(n), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), w.data(), n);
+    return w;
+}
+
+std::string Utf8(const std::wstring& wide) {
+    if (wide.empty()) return {};
+    const int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
+    std::string s(static_cast<size_t>(n), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), s.data(), n, nullptr, nullptr);
+    return s;
+}
+
+std::wstring ProgramFolder() {
+    wchar_t path[MAX_PATH];
+    const DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring p(path, n);
+    return p.substr(0, p.find_last_of(L"\\/"));
+}
+
+Process::Process(const std::wstring& exe, const std::wstring& args, const std::wstring& workingDir) {
+    std::wstring cmd = L"\"" + exe + L"\" " + args;
+    STARTUPINFOW si{};
+    si.cb = sizeof(si);
+    if (!CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        workingDir.empty() ? nullptr : workingDir.c_str(), &si, &info_))
+        info_ = {};
+    if (info_.hThread) CloseHandle(info_.hThread);
+    info_.hThread = nullptr;
+}
+
+Process::~Process() {
+    if (Running()) Kill();
+    if (info_.hProcess) CloseHandle(info_.hProcess);
+}
+
+bool Process::Running() const { return info_.hProcess && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT; }
+
+std::optional<DWORD> Process::Wait(DWORD ms) const {
+    if (!info_.hProcess) return std::nullopt;
+    const DWORD deadline = GetTickCount() + ms;
+    while (WaitForSingleObject(info_.hProcess, 20) == WAIT_TIMEOUT) {
+        if (static_cast<LONG>(GetTickCount() - deadline) > 0) return std::nullopt;
+        PumpFor(0);
+    }
+    DWORD code = 0;
+    GetExitCodeProcess(info_.hProcess, &code);
+    return code;
+}
+
+void Process::Kill() {
+    if (info_.hProcess) {
+        TerminateProcess(info_.hProcess, 99);
+        WaitForSingleObject(info_.hProcess, 5000);
+    }
+}
+
+RunResult Run(const std::wstring& exe, const std::wstring& args, DWORD timeoutMs) {
+    RunResult result;
+    SECURITY_ATTRIBUTES inherit{sizeof(inherit), nullptr, TRUE};
+    HANDLE readEnd = nullptr, writeEnd = nullptr;
+    if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0)) return result;
+    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+    STARTUPINFOW si{};
+    si.cb = sizeof(si);
+    si.dwFlags = STARTF_USESTDHANDLES;
+    si.hStdOutput = writeEnd;
+    si.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+    si.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    PROCESS_INFORMATION pi{};
+    std::wstring cmd = L"\"" + exe + L"\" " + args;
+    const BOOL started = CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &si, &pi);
+    CloseHandle(writeEnd);
+    if (started) {
+        char buffer[4096];
+        DWORD got = 0;
+        while (ReadFile(readEnd, buffer, sizeof(buffer), &got, nullptr) && got > 0) result.out.append(buffer, got);
+        WaitForSingleObject(pi.hProcess, timeoutMs);
+        GetExitCodeProcess(pi.hProcess, &result.exitCode);
+        CloseHandle(pi.hProcess);
+        CloseHandle(pi.hThread);
+    }
+    CloseHandle(readEnd);
+    return result;
+}
+
+struct WindowSearch {
+    DWORD pid;
+    const wchar_t* className;
+    HWND found;
+};
+
+static BOOL CALLBACK MatchWindow(HWND hwnd, LPARAM param) {
+    auto* search = reinterpret_cast<WindowSearch*>(param);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    wchar_t cls[64];
+    if (pid == search->pid && GetClassNameW(hwnd, cls, 64) && wcscmp(cls, search->className) == 0) {
+        search->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND FindWindowOf(DWORD pid, const wchar_t* className, DWORD ms) {
+    const DWORD deadline = GetTickCount() + ms;
+    do {
+        WindowSearch search{pid, className, nullptr};
+        EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
+        if (search.found) return search.found;
+        PumpFor(50);
+    } while (static_cast<LONG>(GetTickCount() - deadline) < 0);
+    return nullptr;
+}
+
+void PumpFor(DWORD ms) {
+    const DWORD deadline = GetTickCount() + ms;
+    do {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+        if (ms) Sleep(10);
+    } while (static_cast<LONG>(GetTickCount() - deadline) < 0);
+}
+
+void CopyFromThisProcess(const std::string& text) {
+    HWND owner = ClipboardOwner();
+    if (!OpenClipboardPatiently(owner)) return;
+    EmptyClipboard();
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    char* p = static_cast<char*>(GlobalLock(block));
+    memcpy(p, text.c_str(), text.size() + 1);
+    GlobalUnlock(block);
+    if (!SetClipboardData(CF_TEXT, block)) GlobalFree(block);
+    CloseClipboard();
+}
+
+void CopyOnXDisplay(const std::string& text) {
+    RunShell("printf %s " + QuoteForSh(text) + " | xclip -selection clipboard");
+}
+
+std::optional<std::string> ReadXClipboard() {
+    static int serial = 0;
+    const std::string unixPath = "/tmp/slotpad-e2e-xclip-" + std::to_string(GetCurrentProcessId()) + "-" +
+                                 std::to_string(++serial);
+    const std::string done = unixPath + ".done";
+    if (!RunShell("xclip -o -selection clipboard > " + unixPath + " 2>/dev/null; touch " + done)) return std::nullopt;
+    const std::wstring winDone = L"Z:" + Wide(done);
+    for (int i = 0; i < 500 && GetFileAttributesW(winDone.c_str()) == INVALID_FILE_ATTRIBUTES; ++i) Sleep(10);
+    std::ifstream in(L"Z:" + Wide(unixPath), std::ios::binary);
+    if (!in) return std::nullopt;
+    std::stringstream content;
+    content << in.rdbuf();
+    DeleteFileW((L"Z:" + Wide(unixPath)).c_str());
+    DeleteFileW(winDone.c_str());
+    return content.str();
+}
+
+std::optional<std::string> ReadClipboard() {
+    if (!OpenClipboardPatiently(ClipboardOwner())) return std::nullopt;
+    std::optional<std::string> text;
+    if (HANDLE data = GetClipboardData(CF_TEXT)) {
+        if (const char* p = static_cast<const char*>(GlobalLock(data))) {
+            text = p;
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
+}  // namespace slotpad::e2e
