@@ -1,5 +1,6 @@
 #include "tests/support/win32/Desktop.h"
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <vector>
@@ -186,24 +187,48 @@ void CopyFromThisProcess(const std::string& text) {
     CloseClipboard();
 }
 
+void EmptyTheClipboard() {
+    if (!OpenClipboardPatiently(ClipboardOwner())) return;
+    EmptyClipboard();
+    CloseClipboard();
+}
+
 void CopyOnXDisplay(const std::string& text) {
     RunShell("printf %s " + QuoteForSh(text) + " | xclip -selection clipboard");
 }
 
-std::optional<std::string> ReadXClipboard() {
+namespace {
+
+std::string ScratchPath(const char* what) {
     static int serial = 0;
-    const std::string unixPath = "/tmp/slotpad-e2e-xclip-" + std::to_string(GetCurrentProcessId()) + "-" +
-                                 std::to_string(++serial);
-    const std::string done = unixPath + ".done";
-    if (!RunShell("xclip -o -selection clipboard > " + unixPath + " 2>/dev/null; touch " + done)) return std::nullopt;
+    return "/tmp/slotpad-e2e-" + std::string(what) + "-" + std::to_string(GetCurrentProcessId()) + "-" +
+           std::to_string(++serial);
+}
+
+}  // namespace
+
+bool RunOnXDisplay(const std::string& script, unsigned ms) {
+    const std::string done = ScratchPath("done");
+    if (!RunShell("(" + script + ") >/dev/null 2>&1; touch " + done)) return false;
     const std::wstring winDone = L"Z:" + Wide(done);
-    for (int i = 0; i < 500 && GetFileAttributesW(winDone.c_str()) == INVALID_FILE_ATTRIBUTES; ++i) Sleep(10);
-    std::ifstream in(L"Z:" + Wide(unixPath), std::ios::binary);
+    const DWORD deadline = GetTickCount() + ms;
+    while (GetFileAttributesW(winDone.c_str()) == INVALID_FILE_ATTRIBUTES) {
+        if (static_cast<LONG>(GetTickCount() - deadline) > 0) return false;
+        Sleep(10);
+    }
+    DeleteFileW(winDone.c_str());
+    return true;
+}
+
+std::optional<std::string> ReadXClipboard() {
+    const std::string unixPath = ScratchPath("xclip");
+    if (!RunOnXDisplay("xclip -o -selection clipboard > " + unixPath)) return std::nullopt;
+    std::ifstream in(std::filesystem::path(L"Z:" + Wide(unixPath)), std::ios::binary);
     if (!in) return std::nullopt;
     std::stringstream content;
     content << in.rdbuf();
+    in.close();
     DeleteFileW((L"Z:" + Wide(unixPath)).c_str());
-    DeleteFileW(winDone.c_str());
     return content.str();
 }
 

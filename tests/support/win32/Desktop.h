@@ -49,8 +49,13 @@ void PumpFor(DWORD ms);
 
 // Copies text as another Windows program would (this test process is one).
 void CopyFromThisProcess(const std::string& text);
+// Empties the clipboard (no format at all), here and on the X display.
+void EmptyTheClipboard();
 // Copies text on the X display with xclip, as a Linux program would.
 void CopyOnXDisplay(const std::string& text);
+// Runs a shell command line on the Linux side (xdotool, xclip) and waits for it to end,
+// at most `ms`. False if it could not be started or did not end in time.
+bool RunOnXDisplay(const std::string& script, unsigned ms = 10000);
 // The X display's clipboard, read with xclip; nullopt if it could not be read.
 std::optional<std::string> ReadXClipboard();
 // This process's view of the clipboard, CF_TEXT.
