@@ -1,0 +1,183 @@
+#include "slotpad/store/SettingsFile.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <utility>
+
+#include "slotpad/store/ListRepair.h"
+
+namespace slotpad {
+
+namespace {
+
+int16_t Clamp_To_16_Bits(int Value) { return static_cast<int16_t>(std::clamp(Value, INT16_MIN, INT16_MAX)); }
+
+// The record as it stands before a file is read over it: the geometry the window has,
+// the defaults of the settings, an empty list and nothing reserved.
+SettingsRecord Default_Record(const WindowGeometry& Geometry) {
+    const Settings Defaults;
+    SettingsRecord Rec;
+    Rec.WindowLeft = Clamp_To_16_Bits(Geometry.Left);
+    Rec.WindowTop = Clamp_To_16_Bits(Geometry.Top);
+    Rec.WindowWidth = Clamp_To_16_Bits(Geometry.Width);
+    Rec.WindowHeight = Clamp_To_16_Bits(Geometry.Height);
+    Rec.IgnoreCase = Defaults.IgnoreCase;
+    Rec.CurrentSlot = Defaults.CurSlot;
+    Rec.PlacementMode = Defaults.AddMode;
+    Rec.DeleteWarning = Defaults.DelWarn;
+    Rec.OnTop = VB_FALSE;
+    Rec.Head = NIL_NODE;
+    Rec.Tail = NIL_NODE;
+    Rec.LastPosition = -1;
+    Rec.FreeTop = MAX_NODES - 1;
+    Rec.TextFontName = Defaults.TextFont.Name;
+    Rec.TextFontSize = Defaults.TextFont.Size;
+    Rec.TextFontBold = Defaults.TextFont.Bold;
+    Rec.TextFontItalic = Defaults.TextFont.Italic;
+    Rec.TextFontUnderline = Defaults.TextFont.Underline;
+    Rec.PrintDescription = Defaults.PrintDesc;
+    Rec.DescFontName = Defaults.DescFont.Name;
+    Rec.DescFontSize = Defaults.DescFont.Size;
+    Rec.DescFontBold = Defaults.DescFont.Bold;
+    Rec.DescFontItalic = Defaults.DescFont.Italic;
+    Rec.DescFontUnderline = Defaults.DescFont.Underline;
+    return Rec;
+}
+
+void Copy_Record_To_Settings(const SettingsRecord& Rec, Settings& S) {
+    S.CurSlot = Rec.CurrentSlot;
+    S.DelWarn = Rec.DeleteWarning != 0 ? VB_TRUE : VB_FALSE;
+    S.AddMode = Rec.PlacementMode;
+    S.IgnoreCase = Rec.IgnoreCase;
+    S.TextFont = {Rec.TextFontName, Rec.TextFontSize, Rec.TextFontBold, Rec.TextFontItalic, Rec.TextFontUnderline};
+    S.PrintDesc = Rec.PrintDescription;
+    S.DescFont = {Rec.DescFontName, Rec.DescFontSize, Rec.DescFontBold, Rec.DescFontItalic, Rec.DescFontUnderline};
+}
+
+void Stage_Settings(const Settings& S, const SlotList& List, SettingsRecord& Rec) {
+    Rec.IgnoreCase = S.IgnoreCase;
+    Rec.CurrentSlot = S.CurSlot;
+    Rec.PlacementMode = S.AddMode;
+    Rec.DeleteWarning = S.DelWarn;
+    Rec.Head = List.HeadNode;
+    Rec.Tail = List.TailNode;
+    Rec.LastPosition = List.LastPos;
+    Rec.FreeTop = List.FreeTop;
+    Rec.TextFontName = S.TextFont.Name;
+    Rec.TextFontSize = S.TextFont.Size;
+    Rec.TextFontBold = S.TextFont.Bold;
+    Rec.TextFontItalic = S.TextFont.Italic;
+    Rec.TextFontUnderline = S.TextFont.Underline;
+    Rec.PrintDescription = S.PrintDesc;
+    Rec.DescFontName = S.DescFont.Name;
+    Rec.DescFontSize = S.DescFont.Size;
+    Rec.DescFontBold = S.DescFont.Bold;
+    Rec.DescFontItalic = S.DescFont.Italic;
+    Rec.DescFontUnderline = S.DescFont.Underline;
+}
+
+}  // namespace
+
+void SettingsStore::Load_From(const std::string& Path, const WindowGeometry& NoFileGeometry, SlotList& List,
+                              Settings& S) {
+    Report = LoadReport{};
+    Report.Path = Path;
+    Record = Default_Record(NoFileGeometry);
+    FileMarker.clear();
+    S = Settings{};
+    // A fresh list, records included, so that nothing from before shows up in free nodes.
+    List = SlotList{};
+
+    std::string Bytes;
+    switch (Files.ReadAll(Path, Bytes)) {
+        case ReadStatus::Missing: Report.Kind = FileKind::Missing; return;
+        case ReadStatus::Failed:
+            Report.Kind = FileKind::Unreadable;
+            Report.BackupPending = true;
+            return;
+        case ReadStatus::Ok: break;
+    }
+
+    const DecodedFile Decoded = Decode_Settings_File(Bytes, Record, List);
+    FileMarker = Decoded.Marker;
+    Report.Kind = Decoded.Kind;
+    if (!Is_Version(Decoded.Kind)) {
+        // Loads like a missing file; kept by the backup because it is not ours to destroy.
+        Record = Default_Record(NoFileGeometry);
+        List = SlotList{};
+        Report.BackupPending = true;
+        return;
+    }
+
+    if (Decoded.Truncated) Report.Repairs.emplace_back("truncated");
+    if (std::string Fault = Find_List_Fault(List); !Fault.empty()) {
+        const int Stored = std::clamp<int>(List.LastPos + 1, 0, MAX_NODES);
+        const int Kept = Rebuild_List(List);
+        Report.Repairs.push_back("list rebuilt (" + Fault + "): kept " + std::to_string(Kept) + " of " +
+                                 std::to_string(Stored) + " slots");
+    }
+
+    // Older versions did not store a usable current slot: the top slot becomes current.
+    if (Decoded.Kind != FileKind::V1_00_50) Record.CurrentSlot = List.HeadNode;
+    if (Record.CurrentSlot != NIL_NODE && !Is_In_List(List, Record.CurrentSlot)) {
+        Report.Repairs.push_back("CurSlot " + std::to_string(Record.CurrentSlot) + " is not in the list: none");
+        Record.CurrentSlot = NIL_NODE;
+    }
+    Record.Head = List.HeadNode;
+    Record.Tail = List.TailNode;
+    Record.LastPosition = List.LastPos;
+    Record.FreeTop = List.FreeTop;
+
+    Copy_Record_To_Settings(Record, S);
+    Report.BackupPending = !Report.Repairs.empty();
+}
+
+bool SettingsStore::Save_To(const std::string& Path, const SlotList& List, const Settings& S) {
+    FileMarker = MARKER_1_00_50;
+    Stage_Settings(S, List, Record);
+
+    const bool SameFile = Path == Report.Path;
+    if (SameFile && Report.BackupPending && !Files.Copy(Path, Path + ".bak")) {
+        // A file that has gone since the load needs no backup; any other failure stops
+        // the save, so that the file is never replaced without its copy.
+        std::string Probe;
+        if (Files.ReadAll(Path, Probe) != ReadStatus::Missing) return false;
+    }
+    if (!Files.WriteAtomically(Path, Encode_Settings_File(Record, List))) return false;
+    // The backup holds the file as the load found it; later saves must not replace it.
+    if (SameFile) Report.BackupPending = false;
+    return true;
+}
+
+std::string SettingsFile::Settings_Path(const std::string& Folder, const std::string& Title) {
+    std::string Path = Folder;
+    if (Path.empty() || (Path.back() != '\\' && Path.back() != '/')) Path += '\\';
+    return Path + Title + ".ini";
+}
+
+void SettingsFile::Load_Settings(SettingsWindow& Frm, SlotList& List, Settings& S) {
+    SettingsPath = Settings_Path(App.Folder(), App.Title());
+    Frm.SetLeft(Scr.WidthTwips() / 2 - Frm.Width() / 2);
+    Frm.SetTop(Scr.HeightTwips() / 2 - Frm.Height() / 2);
+
+    Load_From(SettingsPath, {Frm.Left(), Frm.Top(), Frm.Width(), Frm.Height()}, List, S);
+    if (!Is_Version(Report.Kind)) return;
+    Frm.SetLeft(Record.WindowLeft);
+    Frm.SetTop(Record.WindowTop);
+    Frm.SetWidth(Record.WindowWidth);
+    Frm.SetHeight(Record.WindowHeight);
+    Frm.SetTopChecked(Record.OnTop != 0);
+}
+
+bool SettingsFile::Save_Settings(const SettingsWindow& Frm, const SlotList& List, const Settings& S) {
+    if (Frm.State() == WindowState::Normal) {
+        Record.WindowLeft = Clamp_To_16_Bits(Frm.Left());
+        Record.WindowTop = Clamp_To_16_Bits(Frm.Top());
+        Record.WindowWidth = Clamp_To_16_Bits(Frm.Width());
+        Record.WindowHeight = Clamp_To_16_Bits(Frm.Height());
+    }
+    Record.OnTop = Frm.TopChecked() ? VB_TRUE : VB_FALSE;
+    return Save_To(SettingsPath, List, S);
+}
+
+}  // namespace slotpad

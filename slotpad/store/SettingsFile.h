@@ -1,0 +1,78 @@
+#pragma once
+// Loading and saving the settings and slot file.
+//
+// SettingsStore is the one reader and the one writer, addressed by path; SettingsFile
+// adds what the program does around them: the file's place beside the program, the
+// centred window and the main window's geometry and "Always on Top" check mark.
+
+#include <string>
+#include <vector>
+
+#include "slotpad/platform/Application.h"
+#include "slotpad/platform/FileStore.h"
+#include "slotpad/platform/SettingsWindow.h"
+#include "slotpad/store/LinkList.h"
+#include "slotpad/store/Settings.h"
+#include "slotpad/store/SettingsFormat.h"
+
+namespace slotpad {
+
+struct WindowGeometry {
+    int Left = 0, Top = 0, Width = 0, Height = 0;
+};
+
+// What the last load found, for the dump tool and for the next save.
+struct LoadReport {
+    std::string Path;
+    FileKind Kind = FileKind::Missing;
+    std::vector<std::string> Repairs;  // "truncated", then list and current-slot repairs
+    // The file on disk holds something the next save would destroy (it could not be read,
+    // was not a version, or needed repair): it is first copied to Path + ".bak".
+    bool BackupPending = false;
+};
+
+class SettingsStore {
+public:
+    explicit SettingsStore(FileStore& Files) : Files(Files) {}
+
+    std::string FileMarker;  // as read, "1.00.50" from the first save on
+    SettingsRecord Record;   // the staging record; lives for the whole run
+    LoadReport Report;
+
+    // Fills List, S and Record from the file at Path. NoFileGeometry stands in for
+    // fields 1 to 4 when the file gives none. A file that gives no settings leaves the
+    // defaults and an empty list. The list is always consistent afterwards, and CurSlot
+    // is a slot in it or NIL_NODE.
+    void Load_From(const std::string& Path, const WindowGeometry& NoFileGeometry, SlotList& List, Settings& S);
+
+    // Stages S and List into Record (its geometry, reserved field and on-top flag as they
+    // are) and writes Path atomically, first backing up a file the load could not take as
+    // it was. False when anything failed; the file on disk is then unchanged.
+    bool Save_To(const std::string& Path, const SlotList& List, const Settings& S);
+
+private:
+    FileStore& Files;
+};
+
+class SettingsFile : public SettingsStore {
+public:
+    SettingsFile(FileStore& Files, const Application& App, const Screen& Scr)
+        : SettingsStore(Files), App(App), Scr(Scr) {}
+
+    std::string SettingsPath;
+
+    // Frm is the main window: centred first, then placed and its mnuTop checked as the
+    // file says.
+    void Load_Settings(SettingsWindow& Frm, SlotList& List, Settings& S);
+    // Takes Frm's geometry only while it is in its normal state, so the file keeps the
+    // last normal position. Never shows a message; false when the save failed.
+    bool Save_Settings(const SettingsWindow& Frm, const SlotList& List, const Settings& S);
+
+    static std::string Settings_Path(const std::string& Folder, const std::string& Title);
+
+private:
+    const Application& App;
+    const Screen& Scr;
+};
+
+}  // namespace slotpad
