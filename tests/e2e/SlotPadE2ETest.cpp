@@ -1,6 +1,9 @@
 // Capture from another program and from the X display, closing to the notification area,
 // exit and shutdown, a second start, and a missing control.
 
+#include <fstream>
+#include <iterator>
+
 #include "tests/e2e/SlotPadFixture.h"
 
 namespace slotpad::e2e {
@@ -48,6 +51,20 @@ TEST_F(SlotPadE2E, CloseBoxHidesSavesAndCaptureGoesOn) {
     CopyFromThisProcess("while in the notification area");
     ASSERT_TRUE(SavedSoon(window, "while in the notification area"));
     EXPECT_TRUE(Last().Running());
+}
+
+TEST_F(SlotPadE2E, PasswordsMarkedForNoMonitorsAreNeverSaved) {
+    Seed({SlotRecord{}, SlotRecord{}});
+    HWND window = Start();
+    ASSERT_TRUE(window);
+    CopyPrivately("hunter2");
+    CopyFromThisProcess("an ordinary copy");
+    ASSERT_TRUE(SavedSoon(window, "an ordinary copy"));
+    EXPECT_EQ(SavedTexts(), (std::vector<std::string>{"an ordinary copy", ""}));
+    std::string file;
+    std::ifstream in(Ini(), std::ios::binary);
+    file.assign(std::istreambuf_iterator<char>(in), {});
+    EXPECT_EQ(file.find("hunter2"), std::string::npos);
 }
 
 TEST_F(SlotPadE2E, ShutdownSavesAndEnds) {

@@ -175,17 +175,30 @@ void PumpFor(DWORD ms) {
     } while (static_cast<LONG>(GetTickCount() - deadline) < 0);
 }
 
-void CopyFromThisProcess(const std::string& text) {
-    HWND owner = ClipboardOwner();
-    if (!OpenClipboardPatiently(owner)) return;
+namespace {
+
+void PutOnClipboard(UINT format, const void* data, size_t size) {
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, size ? size : 1);
+    if (!block) return;
+    if (size) {
+        memcpy(GlobalLock(block), data, size);
+        GlobalUnlock(block);
+    }
+    if (!SetClipboardData(format, block)) GlobalFree(block);
+}
+
+void Copy(const std::string& text, bool privately) {
+    if (!OpenClipboardPatiently(ClipboardOwner())) return;
     EmptyClipboard();
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-    char* p = static_cast<char*>(GlobalLock(block));
-    memcpy(p, text.c_str(), text.size() + 1);
-    GlobalUnlock(block);
-    if (!SetClipboardData(CF_TEXT, block)) GlobalFree(block);
+    PutOnClipboard(CF_TEXT, text.c_str(), text.size() + 1);
+    if (privately) PutOnClipboard(RegisterClipboardFormatA("ExcludeClipboardContentFromMonitorProcessing"), "", 0);
     CloseClipboard();
 }
+
+}  // namespace
+
+void CopyFromThisProcess(const std::string& text) { Copy(text, false); }
+void CopyPrivately(const std::string& text) { Copy(text, true); }
 
 void EmptyTheClipboard() {
     if (!OpenClipboardPatiently(ClipboardOwner())) return;

@@ -51,6 +51,8 @@ void PumpFor(DWORD ms);
 void CopyFromThisProcess(const std::string& text);
 // Empties the clipboard (no format at all), here and on the X display.
 void EmptyTheClipboard();
+// Copies text the way password managers do: marked as not for clipboard monitors.
+void CopyPrivately(const std::string& text);
 // Copies text on the X display with xclip, as a Linux program would.
 void CopyOnXDisplay(const std::string& text);
 // Runs a shell command line on the Linux side (xdotool, xclip) and waits for it to end,
