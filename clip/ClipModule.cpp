@@ -1,0 +1,74 @@
+#include "clip/ClipModule.h"
+
+#include <olectl.h>
+
+#include "clip/ClipCtrl.h"
+#include "clip/ClipGuids.h"
+#include "clip/ClipPropPage.h"
+#include "clip/Registration.h"
+
+namespace clip {
+
+namespace {
+
+const ClassEntry kControlClass{CLSID_Clip, CClipCtrl::kProgId, &CClipCtrl::Create, &CClipCtrl::UpdateRegistry};
+const ClassEntry kPropertyPageClass{CLSID_CClipPropPage, CClipPropPage::kProgId, &CClipPropPage::Create,
+                                    &CClipPropPage::UpdateRegistry};
+
+}  // namespace
+
+CClipModule& CClipModule::Instance() {
+    static CClipModule module;
+    return module;
+}
+
+CClipModule::CClipModule()
+    : control_(kControlClass), propertyPage_(kPropertyPageClass), factories_{&control_, &propertyPage_} {}
+
+std::wstring CClipModule::ModulePath() const {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameW(instance_, path.data(), static_cast<DWORD>(path.size()));
+        if (length == 0) return {};
+        if (length < path.size()) {
+            path.resize(length);
+            return path;
+        }
+        path.resize(path.size() * 2);
+    }
+}
+
+std::wstring CClipModule::ResourceString(UINT id) const {
+    const wchar_t* text = nullptr;
+    // With a length of 0, LoadStringW hands out a pointer into the resource itself.
+    const int length = LoadStringW(instance_, id, reinterpret_cast<LPWSTR>(&text), 0);
+    return length > 0 ? std::wstring(text, static_cast<size_t>(length)) : std::wstring();
+}
+
+HRESULT CClipModule::GetClassObject(REFCLSID clsid, REFIID iid, void** out) {
+    if (!out) return E_POINTER;
+    *out = nullptr;
+    for (ClassFactory* factory : factories_) {
+        if (factory->Clsid() == clsid) return factory->QueryInterface(iid, out);
+    }
+    return CLASS_E_CLASSNOTAVAILABLE;
+}
+
+HRESULT CClipModule::RegisterServer() {
+    if (FAILED(RegisterTypeLibrary())) return SELFREG_E_TYPELIB;
+    for (const ClassFactory* factory : factories_) {
+        if (FAILED(factory->UpdateRegistry(true))) return SELFREG_E_CLASS;
+    }
+    return S_OK;
+}
+
+HRESULT CClipModule::UnregisterServer() {
+    if (FAILED(UnregisterTypeLibrary(LIBID_CLIPLib, kTypeLibMajor, kTypeLibMinor, kTypeLibLcid)))
+        return SELFREG_E_TYPELIB;
+    for (const ClassFactory* factory : factories_) {
+        if (FAILED(factory->UpdateRegistry(false))) return SELFREG_E_CLASS;
+    }
+    return S_OK;
+}
+
+}  // namespace clip
