@@ -95,7 +95,7 @@ public:
     // DrawTextA with DT_NOPREFIX alone, in the surface's text font: left-aligned lines
     // from the top of the rectangle, no word wrap, "&" drawn as itself, clipped to the
     // rectangle, the background left as it is.
-    virtual void DrawText(std::string_view ansiText, const PixelRect& rect, ColorRef color) = 0;
+    virtual void DrawAnsiText(std::string_view ansiText, const PixelRect& rect, ColorRef color) = 0;
     virtual const TextFontMetrics& TextMetrics() const = 0;
     // Fills the whole surface with its background colour, COLOR_BTNFACE.
     virtual void Clear() = 0;
