@@ -67,6 +67,17 @@ TEST_F(SlotPadE2E, PasswordsMarkedForNoMonitorsAreNeverSaved) {
     EXPECT_EQ(file.find("hunter2"), std::string::npos);
 }
 
+TEST_F(SlotPadE2E, EndingTheTaskWithoutForceSavesAndEnds) {
+    HWND window = Start();
+    ASSERT_TRUE(window);
+    CopyFromThisProcess("before taskkill");
+    PumpFor(300);
+    // taskkill without /f asks every top-level window of the program to close.
+    const RunResult r = e2e::Run(L"C:\\windows\\system32\\taskkill.exe", L"/pid " + std::to_wstring(Last().Id()));
+    EXPECT_EQ(Last().Wait(10000), std::optional<DWORD>(0u)) << r.out;
+    EXPECT_EQ(SavedTexts(), std::vector<std::string>{"before taskkill"});
+}
+
 TEST_F(SlotPadE2E, ShutdownSavesAndEnds) {
     HWND window = Start();
     ASSERT_TRUE(window);

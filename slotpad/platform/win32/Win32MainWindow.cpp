@@ -17,6 +17,14 @@ constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME
 constexpr int kDesignClientWidthPx = 232;
 constexpr int kDesignClientHeightPx = 455;
 
+// The hidden owner that keeps the window off the taskbar. Programs that close a process
+// send WM_CLOSE to each of its top-level windows; destroying the owner would take the main
+// window with it before it could save, so the owner leaves the close to the main window.
+LRESULT CALLBACK TaskListOwnerProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_CLOSE) return 0;
+    return DefWindowProcW(hwnd, msg, wParam, lParam);
+}
+
 int ShiftState() {
     int shift = 0;
     if (GetKeyState(VK_SHIFT) < 0) shift |= 1;
@@ -249,8 +257,13 @@ void Win32MainWindow::SetTopmost(bool topmost) {
 void Win32MainWindow::HideFromTaskList() {
     // An owned top-level window gets no taskbar button; the owner itself is never shown.
     if (!taskListOwner_) {
-        taskListOwner_ = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                                         reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(hwnd_, GWLP_HINSTANCE)),
+        const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(hwnd_, GWLP_HINSTANCE));
+        WNDCLASSW wc{};
+        wc.lpfnWndProc = TaskListOwnerProc;
+        wc.hInstance = instance;
+        wc.lpszClassName = L"SlotPadTaskListOwner";
+        RegisterClassW(&wc);
+        taskListOwner_ = CreateWindowExW(0, wc.lpszClassName, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance,
                                          nullptr);
     }
     SetWindowLongPtrW(hwnd_, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(taskListOwner_));
