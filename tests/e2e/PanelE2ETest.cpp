@@ -94,5 +94,16 @@ TEST_F(PanelE2E, HeightSnapsBackAfterAResize) {
     EXPECT_GT(client.right, 232) << "the width is free";
 }
 
+TEST_F(PanelE2E, SeventyOneSlotsShowInFullEvenTallerThanTheScreen) {
+    std::vector<SlotRecord> slots;
+    for (int i = 0; i < MAX_NODES; ++i) slots.push_back(SlotRecord{VB_FALSE, "slot " + std::to_string(i), ""});
+    Seed(slots);
+    HWND window = Start();
+    ASSERT_TRUE(window);
+    RECT client{};
+    GetClientRect(window, &client);
+    EXPECT_EQ(client.bottom, 1703);
+}
+
 }  // namespace
 }  // namespace slotpad::e2e

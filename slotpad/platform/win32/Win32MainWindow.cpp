@@ -114,6 +114,13 @@ LRESULT Win32MainWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
             // Asked by another program or the task manager.
             if (!events_->Form_QueryUnload(CloseReason::Other)) Unload();
             return 0;
+        case WM_GETMINMAXINFO: {
+            // The window's height follows its slots, and 71 rows are taller than most
+            // screens: it may grow past the screen rather than hide the lower rows.
+            auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
+            limits->ptMaxTrackSize.y = std::max<LONG>(limits->ptMaxTrackSize.y, 32000);
+            return 0;
+        }
         case WM_QUERYENDSESSION:
             return TRUE;
         case WM_ENDSESSION:
