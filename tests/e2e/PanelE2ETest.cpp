@@ -2,8 +2,11 @@
 // and lock slots, a Shift-drag reorders them, and the height snaps back after a resize.
 
 #include <string>
+#include <vector>
 
 #include "tests/e2e/SlotPadFixture.h"
+
+#include <commctrl.h>
 
 namespace slotpad::e2e {
 namespace {
@@ -92,6 +95,60 @@ TEST_F(PanelE2E, HeightSnapsBackAfterAResize) {
     EXPECT_EQ(client.bottom, 3 * 24 - 1) << "the height snaps back to the slots";
     GetWindowRect(window, &frame);
     EXPECT_GT(client.right, 232) << "the width is free";
+}
+
+// The tool tip window SlotPad shows, once visible, within `ms`.
+static HWND VisibleToolTip(DWORD pid, DWORD ms) {
+    const DWORD deadline = GetTickCount() + ms;
+    do {
+        HWND tip = FindWindowOf(pid, L"tooltips_class32", 100);
+        if (tip && IsWindowVisible(tip)) return tip;
+        PumpFor(100);
+    } while (static_cast<LONG>(GetTickCount() - deadline) < 0);
+    return nullptr;
+}
+
+// The text of SlotPad's one tool, asked with TTM_GETTEXTW through a buffer in SlotPad's
+// own memory (the message carries pointers).
+static std::wstring ToolText(DWORD pid, HWND tip, HWND owner) {
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+    if (!process) return L"?";
+    constexpr SIZE_T kChars = 256;
+    const SIZE_T size = sizeof(TOOLINFOW) + kChars * sizeof(wchar_t);
+    auto* remote = static_cast<char*>(VirtualAllocEx(process, nullptr, size, MEM_COMMIT, PAGE_READWRITE));
+    std::wstring text = L"?";
+    if (remote) {
+        TOOLINFOW tool{};
+        tool.cbSize = sizeof(tool);
+        tool.hwnd = owner;
+        tool.uId = 1;
+        tool.lpszText = reinterpret_cast<wchar_t*>(remote + sizeof(TOOLINFOW));
+        std::vector<wchar_t> buffer(kChars, L'\0');
+        WriteProcessMemory(process, remote, &tool, sizeof(tool), nullptr);
+        WriteProcessMemory(process, remote + sizeof(TOOLINFOW), buffer.data(), kChars * sizeof(wchar_t), nullptr);
+        DWORD_PTR ignored = 0;
+        SendMessageTimeoutW(tip, TTM_GETTEXTW, kChars, reinterpret_cast<LPARAM>(remote), SMTO_NORMAL, 5000, &ignored);
+        if (ReadProcessMemory(process, remote + sizeof(TOOLINFOW), buffer.data(), kChars * sizeof(wchar_t), nullptr))
+            text = buffer.data();
+        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    }
+    CloseHandle(process);
+    return text;
+}
+
+TEST_F(PanelE2E, HoveringARowShowsItsDescriptionAsAToolTip) {
+    HWND window = StartShown();
+    ASSERT_TRUE(window);
+    ASSERT_TRUE(RunOnXDisplay("xdotool mousemove " + At(window, 120, RowY(0)) + " sleep 0.2 mousemove " +
+                              At(window, 125, RowY(1))));
+    HWND tip = VisibleToolTip(Last().Id(), 4000);
+    ASSERT_NE(tip, nullptr) << "no tool tip appeared over the row";
+    EXPECT_EQ(ToolText(Last().Id(), tip, window), L"second");
+    RECT area{};
+    GetWindowRect(tip, &area);
+    POINT row{0, 24};
+    ClientToScreen(window, &row);
+    EXPECT_GE(area.top, row.y) << "shown at the hovered row, below the pointer";
 }
 
 TEST_F(PanelE2E, SeventyOneSlotsShowInFullEvenTallerThanTheScreen) {

@@ -45,6 +45,15 @@ void Win32RowToolTip::Update(const PixelRect& area, const std::string& text) {
     }
     SendMessageA(tip_, TTM_NEWTOOLRECTA, 0, reinterpret_cast<LPARAM>(&tool));
     SendMessageA(tip_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
+    // The control saw the pointer move before the tool moved under it; tell it again
+    // where the pointer is, so the tip shows without waiting for the next move.
+    POINT at{};
+    GetCursorPos(&at);
+    ScreenToClient(owner_, &at);
+    if (PtInRect(&tool.rect, at)) {
+        MSG move{owner_, WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y), static_cast<DWORD>(GetMessageTime()), {}};
+        SendMessageA(tip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&move));
+    }
 }
 
 Win32DropBar::Win32DropBar(HWND parent) {
