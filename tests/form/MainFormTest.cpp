@@ -3,11 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "slotpad/main/MainForm.h"
-#include "tests/form/FormFakes.h"
-#include "tests/main/RecordingSurface.h"
-#include "tests/support/MemoryClipboard.h"
-#include "tests/support/MemoryFileStore.h"
+#include "tests/form/FormDesktop.h"
 
 namespace slotpad::testing {
 namespace {
@@ -17,10 +13,8 @@ constexpr int WM_RBUTTONDOWN = 0x204;
 constexpr int WM_RBUTTONUP = 0x205;
 const std::string kIniPath = "C:\\SlotPad\\SlotPad.ini";
 
-class MainFormTest : public ::testing::Test {
+class MainFormTest : public ::testing::Test, protected FormDesktop {
 protected:
-    MainFormTest() { form.SetClipViewer(&viewer); }
-
     // A file saved by an earlier run: two slots, the second current and locked, on top.
     void SaveEarlierRun() {
         EventLog scratchLog;
@@ -40,20 +34,6 @@ protected:
         ASSERT_TRUE(earlier.Save_Settings(earlierWindow, slots, s));
     }
 
-    EventLog log;
-    FormApplication app;
-    FormScreen screen;
-    FormWindow window{log};
-    MemoryClipboard clipboard;
-    FakeTray tray{log};
-    FakeMenu menu{log};
-    FakeShell shell{log};
-    MemoryFileStore files;
-    RecordingSurface surface;
-    FakeViewer viewer{log};
-    FakeToolTip toolTip;
-    FakeDropBar bar;
-    MainForm form{MainServices{app, screen, window, clipboard, tray, menu, shell, files, surface, toolTip, bar}};
 };
 
 TEST_F(MainFormTest, FirstStartShowsOneBlankSlotCentredAndHiddenInTheNotificationArea) {

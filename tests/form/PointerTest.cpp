@@ -3,11 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "slotpad/main/MainForm.h"
-#include "tests/form/FormFakes.h"
-#include "tests/main/RecordingSurface.h"
-#include "tests/support/MemoryClipboard.h"
-#include "tests/support/MemoryFileStore.h"
+#include "tests/form/FormDesktop.h"
 
 namespace slotpad::testing {
 namespace {
@@ -17,10 +13,9 @@ constexpr int kShift = 1, kCtrl = 2, kAlt = 4;
 constexpr int kTextX = 100, kLockX = 30, kPointerX = 10;
 int RowY(int r) { return 24 * r + 10; }
 
-class PointerTest : public ::testing::Test {
+class PointerTest : public ::testing::Test, protected FormDesktop {
 protected:
     PointerTest() {
-        form.SetClipViewer(&viewer);
         form.Form_Load();
         SlotList& l = form.List();
         l.Nodes[l.HeadNode].Slot = SlotRecord{VB_FALSE, "a", "a"};
@@ -56,20 +51,6 @@ protected:
     }
     std::string CurrentText() { return form.List().Nodes[form.CurrentSettings().CurSlot].Slot.Text; }
 
-    EventLog log;
-    FormApplication app;
-    FormScreen screen;
-    FormWindow window{log};
-    MemoryClipboard clipboard;
-    FakeTray tray{log};
-    FakeMenu menu{log};
-    FakeShell shell{log};
-    MemoryFileStore files;
-    RecordingSurface surface;
-    FakeViewer viewer{log};
-    FakeToolTip toolTip;
-    FakeDropBar bar;
-    MainForm form{MainServices{app, screen, window, clipboard, tray, menu, shell, files, surface, toolTip, bar}};
 };
 
 TEST_F(PointerTest, SetUpHasFourSlotsTheTopOneCurrent) {
