@@ -8,18 +8,6 @@ namespace {
 
 bool IsNode(int16_t n) { return n >= 0 && n < MAX_NODES; }
 
-// Compares as the duplicate test does with Ignore Case on, without building upper-case
-// copies: the clipboard may hand us 64 KiB texts to compare against 71 slots.
-bool EqualIgnoringCase(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (a[i] != b[i] &&
-            UpperAnsiChar(static_cast<unsigned char>(a[i])) != UpperAnsiChar(static_cast<unsigned char>(b[i])))
-            return false;
-    }
-    return true;
-}
-
 class IgnoreClipScope {
 public:
     explicit IgnoreClipScope(bool& flag) : flag_(flag) { flag_ = true; }
@@ -92,7 +80,7 @@ int16_t Capture::Find_Match(const std::string& Str) const {
     int16_t n = list_.HeadNode;
     for (int i = 0; i <= list_.LastPos && IsNode(n); ++i) {
         const std::string& text = list_.Nodes[n].Slot.Text;
-        const bool equal = settings_.IgnoreCase == 1 ? EqualIgnoringCase(Str, text) : Str == text;
+        const bool equal = settings_.IgnoreCase == 1 ? EqualIgnoringAnsiCase(Str, text) : Str == text;
         if (equal) {
             Result = n;
             if (n == settings_.CurSlot) break;

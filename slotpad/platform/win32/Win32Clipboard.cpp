@@ -45,21 +45,30 @@ private:
     void* p_;
 };
 
-bool FormatAvailable(const char* name) {
-    const UINT format = RegisterClipboardFormatA(name);
-    return format != 0 && IsClipboardFormatAvailable(format);
+// The markers clipboard managers honour for content that must not be recorded. Formats
+// are registered once: every capture asks for them.
+struct PrivateFormats {
+    UINT viewerIgnore = RegisterClipboardFormatA("Clipboard Viewer Ignore");
+    UINT excludeFromMonitors = RegisterClipboardFormatA("ExcludeClipboardContentFromMonitorProcessing");
+    UINT history = RegisterClipboardFormatA("CanIncludeInClipboardHistory");
+};
+
+const PrivateFormats& Markers() {
+    static const PrivateFormats formats;
+    return formats;
 }
+
+bool FormatAvailable(UINT format) { return format != 0 && IsClipboardFormatAvailable(format); }
 
 }  // namespace
 
 bool Win32Clipboard::HasText() { return IsClipboardFormatAvailable(CF_TEXT) != FALSE; }
 
 bool Win32Clipboard::IsPrivate() {
-    // The markers clipboard managers honour for content that must not be recorded.
-    if (FormatAvailable("Clipboard Viewer Ignore") || FormatAvailable("ExcludeClipboardContentFromMonitorProcessing"))
-        return true;
-    const UINT history = RegisterClipboardFormatA("CanIncludeInClipboardHistory");
-    if (history == 0 || !IsClipboardFormatAvailable(history)) return false;
+    const PrivateFormats& markers = Markers();
+    if (FormatAvailable(markers.viewerIgnore) || FormatAvailable(markers.excludeFromMonitors)) return true;
+    const UINT history = markers.history;
+    if (!FormatAvailable(history)) return false;
     OpenClipboardScope open(owner_);
     if (!open) return true;  // cannot tell: better not to record it
     HANDLE data = GetClipboardData(history);
