@@ -4,6 +4,7 @@
 //   capture_bench_peer trivial                      one hidden window and a message loop
 
 #include <windows.h>
+#include <shellapi.h>
 
 #include <cwchar>
 

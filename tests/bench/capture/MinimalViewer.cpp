@@ -47,10 +47,8 @@ LRESULT CALLBACK ViewerProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     switch (message) {
         case WM_DRAWCLIPBOARD:
             ReadClipboardText(window);
-            if (g_state.next) {
-                g_state.report->OthersInChain = 1;
-                SendMessageW(g_state.next, message, wParam, lParam);
-            }
+            g_state.report->NextViewer = reinterpret_cast<LONG_PTR>(g_state.next);
+            if (g_state.next) SendMessageW(g_state.next, message, wParam, lParam);
             return 0;
         case WM_CHANGECBCHAIN:
             if (reinterpret_cast<HWND>(wParam) == g_state.next)
@@ -85,7 +83,6 @@ int RunMinimalViewer(const wchar_t* reportName) {
                                   100, nullptr, nullptr, wc.hInstance, nullptr);
     if (!window) return 3;
     g_state.next = SetClipboardViewer(window);
-    if (g_state.next) g_state.report->OthersInChain = 1;
 
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) DispatchMessageW(&msg);

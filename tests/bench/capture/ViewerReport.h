@@ -14,7 +14,7 @@ inline constexpr wchar_t kTrivialClass[] = L"CaptureBenchTrivial";
 struct ViewerReport {
     volatile LONG Changes = 0;        // WM_DRAWCLIPBOARD handled, counting the one sent at joining
     volatile LONG LastLength = -1;    // bytes of CF_TEXT read at the last change; -1: none could be read
-    volatile LONG OthersInChain = 0;  // 1 once another viewer was seen in the chain behind this one
+    volatile LONG64 NextViewer = 0;   // the window it passes changes on to (the driver's chain tail)
     char LastTail[24] = {};           // the last bytes of that text: the texts end in their serial
 };
 

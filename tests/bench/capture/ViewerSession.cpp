@@ -2,6 +2,8 @@
 
 #include <new>
 
+#include "tests/bench/capture/CaptureRounds.h"
+
 namespace slotpad::bench {
 
 std::wstring PeerExe() { return e2e::ProgramFolder() + L"\\capture_bench_peer.exe"; }
@@ -15,7 +17,7 @@ ViewerSession::ViewerSession() {
     if (!view_) return;
     new (view_.get()) ViewerReport();
     process_ = std::make_unique<e2e::Process>(PeerExe(), L"viewer " + name);
-    if (!process_->Started() || !process_->WaitIdle(20000)) return;
+    if (!process_->Started() || !WaitIdleLettingMessagesThrough(*process_, 20000)) return;
     window_ = e2e::FindWindowOf(process_->Id(), kViewerClass, 5000);
 }
 

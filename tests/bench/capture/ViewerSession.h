@@ -12,6 +12,7 @@ namespace slotpad::bench {
 
 class ViewerSession {
 public:
+    // Starts the viewer, which joins the chain in front of whatever is there.
     ViewerSession();
     // Closes the viewer's window and waits for it to leave the chain and end.
     ~ViewerSession();
