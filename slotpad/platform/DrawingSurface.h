@@ -101,6 +101,8 @@ public:
     virtual void Clear() = 0;
     // Shows the surface on screen in one refresh.
     virtual void Present() = 0;
+    // Shows only `area` of it: what was presented before is still on screen elsewhere.
+    virtual void PresentArea(const PixelRect& area) = 0;
 };
 
 }  // namespace slotpad

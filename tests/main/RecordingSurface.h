@@ -153,6 +153,9 @@ public:
     const TextFontMetrics& TextMetrics() const override { return metrics; }
     void Clear() override { surfaceOps.push_back({SurfaceOp::Clear, 0, 0, {}, 0, {}, {}, 0}); }
     void Present() override { surfaceOps.push_back({SurfaceOp::Present, 0, 0, {}, 0, {}, {}, 0}); }
+    void PresentArea(const PixelRect& area) override {
+        surfaceOps.push_back({SurfaceOp::Present, 0, 0, {}, 0, {}, area, 0});
+    }
 
     std::vector<SurfaceOp> OfKind(SurfaceOp::Kind kind) const {
         std::vector<SurfaceOp> result;

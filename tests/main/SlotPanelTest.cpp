@@ -128,9 +128,11 @@ TEST_F(SlotPanelTest, AChainEndingEarlyLeavesPlainRowsWithoutSlots) {
     EXPECT_EQ(LookAt(ops, 48, 48), "high");
     EXPECT_EQ(LookAt(ops, 0, 0), "up:ArrowUp");
 
-    // A link to no node at all (a damaged list) ends the chain the same way.
+    // A link to no node at all (a damaged list) ends the chain the same way, as a repaint
+    // from scratch shows.
     list.Nodes[nodes[1]].NextNode = 500;
-    ops = Repaint();
+    surface.surfaceOps.clear();
+    panel.Sys_SysColorsChanged();
     EXPECT_EQ(panel.RowSlot()[2], NIL_NODE);
     EXPECT_EQ(surface.OfKind(SurfaceOp::Text).size(), 2u);
 }

@@ -66,6 +66,8 @@ void SlotPanel::RenderTextSprites() {
     const auto h = static_cast<int16_t>(TextNorm_->Height() - 1);
     Draw_Field(*TextNorm_, 0, 0, w, h, COLOR_REF_WINDOW);
     Draw_Field(*TextHigh_, 0, 0, w, h, COLOR_REF_HIGHLIGHT);
+    // Every sprite render (sizes, colours) comes through here: rows must be painted anew.
+    ForgetPaintedRows();
 }
 
 void SlotPanel::Refresh_Pics() {
@@ -75,36 +77,48 @@ void SlotPanel::Refresh_Pics() {
     int16_t node = list_.HeadNode;
     // A damaged LastPos cannot make more rows than RowSlot has.
     const int lastTop = std::min<int>(list_.LastPos, MAX_NODES - 1) * ROW_PITCH;
+    int changedTop = -1, changedBottom = -1;
     for (int y = 0; y <= lastTop; y += ROW_PITCH) {
         // A link that names no node ends the chain like NIL_NODE does.
         if (node != NIL_NODE && !SlotList::Is_Node(node)) node = NIL_NODE;
-        RowSlot_[RowAt(y)] = node;
+        const int row = RowAt(y);
+        RowSlot_[row] = node;
 
         const bool isCurrent = node == current;
-        surface_.Blit(isCurrent ? *pArrowDown_ : *pArrowUp_, POINTER_LEFT, y);
-        surface_.Blit(isCurrent ? *TextHigh_ : *TextNorm_, textLeft_, y);
         const bool locked = node != NIL_NODE && list_.Nodes[node].Slot.Locked != 0;
-        surface_.Blit(locked ? *pLockDown_ : *pLockUp_, LOCK_LEFT, y);
-
-        if (y <= clientHeight && node != NIL_NODE) {
-            DrawRowText(node, TextRect(y, textLeft_, textWidth_),
-                        isCurrent ? COLOR_REF_HIGHLIGHTTEXT : COLOR_REF_WINDOWTEXT);
+        const bool withText = y <= clientHeight && node != NIL_NODE;
+        const PixelRect rect = TextRect(y, textLeft_, textWidth_);
+        const std::string_view shown = withText ? ShownText(node, rect) : std::string_view();
+        PaintedRow& painted = painted_[row];
+        if (!painted.valid || painted.current != isCurrent || painted.locked != locked ||
+            painted.withText != withText || painted.shown != shown) {
+            surface_.Blit(isCurrent ? *pArrowDown_ : *pArrowUp_, POINTER_LEFT, y);
+            surface_.Blit(isCurrent ? *TextHigh_ : *TextNorm_, textLeft_, y);
+            surface_.Blit(locked ? *pLockDown_ : *pLockUp_, LOCK_LEFT, y);
+            if (!shown.empty()) surface_.DrawAnsiText(shown, rect, isCurrent ? COLOR_REF_HIGHLIGHTTEXT : COLOR_REF_WINDOWTEXT);
+            painted = PaintedRow{true, isCurrent, locked, withText, std::string(shown)};
+            if (changedTop < 0) changedTop = y;
+            changedBottom = y + CELL_HEIGHT;
         }
         if (node != NIL_NODE) node = list_.Nodes[node].NextNode;
     }
-    surface_.Present();
+    // One refresh, of the rows that changed.
+    surface_.PresentArea(changedTop < 0 ? PixelRect{} : PixelRect{0, changedTop, window_.ClientWidth(), changedBottom});
 }
 
-void SlotPanel::DrawRowText(int16_t node, const PixelRect& rect, ColorRef color) {
+// The part of the slot's text that can reach its row's rectangle: all DrawTextA is given.
+std::string_view SlotPanel::ShownText(int16_t node, const PixelRect& rect) {
     const std::string& text = list_.Nodes[node].Slot.Text;
     // A cell narrower than its insets has an empty (or inverted) rectangle: nothing can
     // show, so nothing is handed on.
-    if (text.empty() || rect.Right <= rect.Left) return;
-    const std::string_view shown =
-        drawWholeTexts_ ? std::string_view(text)
-                        : TextReachingRect(text, surface_.TextMetrics(), rect.Right - rect.Left,
-                                           rect.Bottom - rect.Top, textScratch_);
-    surface_.DrawAnsiText(shown, rect, color);
+    if (text.empty() || rect.Right <= rect.Left) return {};
+    return drawWholeTexts_ ? std::string_view(text)
+                           : TextReachingRect(text, surface_.TextMetrics(), rect.Right - rect.Left,
+                                              rect.Bottom - rect.Top, textScratch_);
+}
+
+void SlotPanel::ForgetPaintedRows() {
+    for (PaintedRow& row : painted_) row.valid = false;
 }
 
 void SlotPanel::Form_Resize() {
@@ -125,6 +139,7 @@ void SlotPanel::Form_Resize() {
 }
 
 void SlotPanel::Sys_SysColorsChanged() {
+    ForgetPaintedRows();
     surface_.Clear();
     surface_.Present();
     Load_Pictures();

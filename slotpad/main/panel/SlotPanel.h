@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "slotpad/main/panel/PanelGeometry.h"
 #include "slotpad/main/panel/PanelRefresh.h"
@@ -61,11 +62,26 @@ public:
 
     // Hands DrawTextA the whole of every text instead of only what can reach its row.
     // The pixels are the same; this exists to measure and prove exactly that.
-    void SetDrawWholeTexts(bool whole) { drawWholeTexts_ = whole; }
+    void SetDrawWholeTexts(bool whole) {
+        drawWholeTexts_ = whole;
+        ForgetPaintedRows();
+    }
 
 private:
     void RenderTextSprites();
-    void DrawRowText(int16_t node, const PixelRect& rect, ColorRef color);
+    std::string_view ShownText(int16_t node, const PixelRect& rect);
+
+    // What the back buffer holds on each row, as last painted: a row whose look and shown
+    // text are the same again is left as it is. Forgotten whenever the sprites, the size
+    // or the colours change.
+    struct PaintedRow {
+        bool valid = false;
+        bool current = false;
+        bool locked = false;
+        bool withText = false;
+        std::string shown;
+    };
+    void ForgetPaintedRows();
 
     const SlotList& list_;
     const Settings& settings_;
@@ -81,6 +97,7 @@ private:
     int textWidth_ = 0;
 
     std::array<int16_t, MAX_NODES> RowSlot_;
+    std::array<PaintedRow, MAX_NODES> painted_;
     bool InResize_ = false;
     bool drawWholeTexts_ = false;
     std::string textScratch_;

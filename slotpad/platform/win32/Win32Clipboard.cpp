@@ -58,20 +58,29 @@ const PrivateFormats& Markers() {
     return formats;
 }
 
-bool FormatAvailable(UINT format) { return format != 0 && IsClipboardFormatAvailable(format); }
 
 }  // namespace
 
 bool Win32Clipboard::HasText() { return IsClipboardFormatAvailable(CF_TEXT) != FALSE; }
 
 bool Win32Clipboard::IsPrivate() {
+    // One look at every format on the clipboard: each query of a single format costs
+    // about as much as this whole list.
+    UINT formats[256];
+    UINT count = 0;
+    if (!GetUpdatedClipboardFormats(formats, 256, &count)) return false;
     const PrivateFormats& markers = Markers();
-    if (FormatAvailable(markers.viewerIgnore) || FormatAvailable(markers.excludeFromMonitors)) return true;
-    const UINT history = markers.history;
-    if (!FormatAvailable(history)) return false;
+    bool history = false;
+    for (UINT i = 0; i < count; ++i) {
+        const UINT f = formats[i];
+        if (f == 0) continue;
+        if (f == markers.viewerIgnore || f == markers.excludeFromMonitors) return true;
+        if (f == markers.history) history = true;
+    }
+    if (!history) return false;
     OpenClipboardScope open(owner_);
     if (!open) return true;  // cannot tell: better not to record it
-    HANDLE data = GetClipboardData(history);
+    HANDLE data = GetClipboardData(markers.history);
     GlobalLockScope lock(data);
     if (!lock.get() || GlobalSize(data) < sizeof(DWORD)) return false;
     DWORD allowed = 0;

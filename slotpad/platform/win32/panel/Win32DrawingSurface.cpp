@@ -130,9 +130,21 @@ void Win32DrawingSurface::Clear() {
 
 void Win32DrawingSurface::Present() {
     ++presents_;
-    if (!window_) return;
+    // A hidden window has nothing on screen; WM_PAINT copies the buffer once it shows.
+    if (!window_ || !IsWindowVisible(window_)) return;
     gdi::WindowDC target(window_);
     if (target.get()) PaintTo(target.get(), ClientRectOf(window_));
+}
+
+void Win32DrawingSurface::PresentArea(const PixelRect& area) {
+    ++presents_;
+    if (!window_ || !IsWindowVisible(window_)) return;
+    RECT client = ClientRectOf(window_);
+    const RECT wanted{area.Left, area.Top, area.Right, area.Bottom};
+    RECT shown{};
+    if (!IntersectRect(&shown, &client, &wanted)) return;
+    gdi::WindowDC target(window_);
+    if (target.get()) PaintTo(target.get(), shown);
 }
 
 void Win32DrawingSurface::PaintTo(HDC target, const RECT& area) const {

@@ -38,6 +38,7 @@ public:
     const TextFontMetrics& TextMetrics() const override { return metrics_; }
     void Clear() override;
     void Present() override;
+    void PresentArea(const PixelRect& area) override;
 
     // Canvas
     void FillBox(const PixelRect& box, ColorRef color) override;
