@@ -12,48 +12,6 @@ namespace {
 
 int16_t Clamp_To_16_Bits(int Value) { return static_cast<int16_t>(std::clamp(Value, INT16_MIN, INT16_MAX)); }
 
-// The record as it stands before a file is read over it: the geometry the window has,
-// the defaults of the settings, an empty list and nothing reserved.
-SettingsRecord Default_Record(const WindowGeometry& Geometry) {
-    const Settings Defaults;
-    SettingsRecord Rec;
-    Rec.WindowLeft = Clamp_To_16_Bits(Geometry.Left);
-    Rec.WindowTop = Clamp_To_16_Bits(Geometry.Top);
-    Rec.WindowWidth = Clamp_To_16_Bits(Geometry.Width);
-    Rec.WindowHeight = Clamp_To_16_Bits(Geometry.Height);
-    Rec.IgnoreCase = Defaults.IgnoreCase;
-    Rec.CurrentSlot = Defaults.CurSlot;
-    Rec.PlacementMode = Defaults.AddMode;
-    Rec.DeleteWarning = Defaults.DelWarn;
-    Rec.OnTop = VB_FALSE;
-    Rec.Head = NIL_NODE;
-    Rec.Tail = NIL_NODE;
-    Rec.LastPosition = -1;
-    Rec.FreeTop = MAX_NODES - 1;
-    Rec.TextFontName = Defaults.TextFont.Name;
-    Rec.TextFontSize = Defaults.TextFont.Size;
-    Rec.TextFontBold = Defaults.TextFont.Bold;
-    Rec.TextFontItalic = Defaults.TextFont.Italic;
-    Rec.TextFontUnderline = Defaults.TextFont.Underline;
-    Rec.PrintDescription = Defaults.PrintDesc;
-    Rec.DescFontName = Defaults.DescFont.Name;
-    Rec.DescFontSize = Defaults.DescFont.Size;
-    Rec.DescFontBold = Defaults.DescFont.Bold;
-    Rec.DescFontItalic = Defaults.DescFont.Italic;
-    Rec.DescFontUnderline = Defaults.DescFont.Underline;
-    return Rec;
-}
-
-void Copy_Record_To_Settings(const SettingsRecord& Rec, Settings& S) {
-    S.CurSlot = Rec.CurrentSlot;
-    S.DelWarn = Rec.DeleteWarning != 0 ? VB_TRUE : VB_FALSE;
-    S.AddMode = Rec.PlacementMode;
-    S.IgnoreCase = Rec.IgnoreCase;
-    S.TextFont = {Rec.TextFontName, Rec.TextFontSize, Rec.TextFontBold, Rec.TextFontItalic, Rec.TextFontUnderline};
-    S.PrintDesc = Rec.PrintDescription;
-    S.DescFont = {Rec.DescFontName, Rec.DescFontSize, Rec.DescFontBold, Rec.DescFontItalic, Rec.DescFontUnderline};
-}
-
 void Stage_Settings(const Settings& S, const SlotList& List, SettingsRecord& Rec) {
     Rec.IgnoreCase = S.IgnoreCase;
     Rec.CurrentSlot = S.CurSlot;
@@ -74,6 +32,28 @@ void Stage_Settings(const Settings& S, const SlotList& List, SettingsRecord& Rec
     Rec.DescFontBold = S.DescFont.Bold;
     Rec.DescFontItalic = S.DescFont.Italic;
     Rec.DescFontUnderline = S.DescFont.Underline;
+}
+
+// The record as it stands before a file is read over it: the geometry the window has,
+// the defaults of the settings, an empty list and nothing reserved.
+SettingsRecord Default_Record(const WindowGeometry& Geometry) {
+    SettingsRecord Rec;
+    Rec.WindowLeft = Clamp_To_16_Bits(Geometry.Left);
+    Rec.WindowTop = Clamp_To_16_Bits(Geometry.Top);
+    Rec.WindowWidth = Clamp_To_16_Bits(Geometry.Width);
+    Rec.WindowHeight = Clamp_To_16_Bits(Geometry.Height);
+    Stage_Settings(Settings{}, SlotList{}, Rec);
+    return Rec;
+}
+
+void Copy_Record_To_Settings(const SettingsRecord& Rec, Settings& S) {
+    S.CurSlot = Rec.CurrentSlot;
+    S.DelWarn = Rec.DeleteWarning != 0 ? VB_TRUE : VB_FALSE;
+    S.AddMode = Rec.PlacementMode;
+    S.IgnoreCase = Rec.IgnoreCase;
+    S.TextFont = {Rec.TextFontName, Rec.TextFontSize, Rec.TextFontBold, Rec.TextFontItalic, Rec.TextFontUnderline};
+    S.PrintDesc = Rec.PrintDescription;
+    S.DescFont = {Rec.DescFontName, Rec.DescFontSize, Rec.DescFontBold, Rec.DescFontItalic, Rec.DescFontUnderline};
 }
 
 }  // namespace
