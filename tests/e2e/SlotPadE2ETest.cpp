@@ -6,6 +6,8 @@
 
 #include "tests/e2e/SlotPadFixture.h"
 
+#include <shellapi.h>
+
 namespace slotpad::e2e {
 namespace {
 
@@ -76,6 +78,33 @@ TEST_F(SlotPadE2E, EndingTheTaskWithoutForceSavesAndEnds) {
     const RunResult r = e2e::Run(L"C:\\windows\\system32\\taskkill.exe", L"/pid " + std::to_wstring(Last().Id()));
     EXPECT_EQ(Last().Wait(10000), std::optional<DWORD>(0u)) << r.out;
     EXPECT_EQ(SavedTexts(), std::vector<std::string>{"before taskkill"});
+}
+
+// Whether `window` has its notification icon (uID 1): only an existing icon can be changed.
+static bool HasTrayIcon(HWND window) {
+    NOTIFYICONDATAW data{};
+    data.cbSize = NOTIFYICONDATAW_V1_SIZE;
+    data.hWnd = window;
+    data.uID = 1;
+    data.uFlags = NIF_TIP;
+    wcscpy(data.szTip, L"SlotPad 1.0.8");
+    return Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
+}
+
+TEST_F(SlotPadE2E, TheIconComesBackWhenTheTaskbarIsRecreated) {
+    HWND window = Start();
+    ASSERT_TRUE(window);
+    ASSERT_TRUE(HasTrayIcon(window));
+    // What a restarted taskbar looks like to SlotPad: its icon gone, then the broadcast.
+    NOTIFYICONDATAW gone{};
+    gone.cbSize = NOTIFYICONDATAW_V1_SIZE;
+    gone.hWnd = window;
+    gone.uID = 1;
+    ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &gone));
+    ASSERT_FALSE(HasTrayIcon(window));
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(window, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0, SMTO_NORMAL, 10000, &ignored);
+    EXPECT_TRUE(HasTrayIcon(window));
 }
 
 TEST_F(SlotPadE2E, ShutdownSavesAndEnds) {
