@@ -13,6 +13,8 @@
 
 #ifdef _WIN32
 #include <windows.h>
+
+#include "slotpad/platform/win32/Utf.h"
 #else
 #include <fcntl.h>
 #include <sys/wait.h>
@@ -25,12 +27,7 @@ namespace {
 using namespace fixture;
 
 #ifdef _WIN32
-std::wstring Wide(const std::string& Utf8) {
-    const int N = MultiByteToWideChar(CP_UTF8, 0, Utf8.data(), static_cast<int>(Utf8.size()), nullptr, 0);
-    std::wstring Out(static_cast<size_t>(N), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, Utf8.data(), static_cast<int>(Utf8.size()), Out.data(), N);
-    return Out;
-}
+std::wstring Wide(const std::string& Utf8) { return win32::Widen(Utf8); }
 
 // The tool is built into the same folder as this test.
 std::wstring Tool_Path() {

@@ -14,18 +14,10 @@
 
 #include <memory>
 
+#include "slotpad/platform/win32/Utf.h"
 #include "slotpad/platform/win32/Win32FileStore.h"
 
 namespace {
-
-std::string Utf8(const wchar_t* Wide) {
-    const int N = WideCharToMultiByte(CP_UTF8, 0, Wide, -1, nullptr, 0, nullptr, nullptr);
-    if (N <= 1) return {};
-    std::string Out(static_cast<size_t>(N), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, Wide, -1, Out.data(), N, nullptr, nullptr);
-    Out.pop_back();  // the terminator
-    return Out;
-}
 
 // The narrow argv of a Windows program is in the ANSI code page and loses every
 // character outside it; the wide command line keeps paths intact.
@@ -36,7 +28,7 @@ std::vector<std::string> Arguments() {
     };
     std::unique_ptr<LPWSTR, LocalFreer> Argv(CommandLineToArgvW(GetCommandLineW(), &Count));
     std::vector<std::string> Args;
-    for (int I = 1; Argv && I < Count; ++I) Args.push_back(Utf8(Argv.get()[I]));
+    for (int I = 1; Argv && I < Count; ++I) Args.push_back(slotpad::win32::Narrow(Argv.get()[I]));
     return Args;
 }
 

@@ -7,6 +7,9 @@
 namespace slotpad::win32 {
 
 std::wstring Widen(std::string_view utf8);
+// Like Widen, but false (and `utf16` empty) for text that is not valid UTF-8: a path
+// must never be opened after a silent substitution of characters.
+bool WidenStrictly(std::string_view utf8, std::wstring& utf16);
 std::string Narrow(std::wstring_view utf16);
 
 }  // namespace slotpad::win32

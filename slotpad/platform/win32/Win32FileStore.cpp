@@ -1,5 +1,7 @@
 #include "slotpad/platform/win32/Win32FileStore.h"
 
+#include "slotpad/platform/win32/Utf.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -33,17 +35,6 @@ private:
     HANDLE handle_;
 };
 
-// False for text that is not valid UTF-8.
-bool ToWide(const std::string& utf8, std::wstring& wide) {
-    wide.clear();
-    if (utf8.empty()) return true;
-    const int size = static_cast<int>(std::min<size_t>(utf8.size(), INT32_MAX));
-    const int n = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), size, nullptr, 0);
-    if (n <= 0) return false;
-    wide.resize(static_cast<size_t>(n));
-    return MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), size, wide.data(), n) == n;
-}
-
 bool WriteFully(HANDLE file, std::string_view bytes) {
     while (!bytes.empty()) {
         const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size(), 1u << 30));
@@ -59,7 +50,7 @@ bool WriteFully(HANDLE file, std::string_view bytes) {
 ReadStatus Win32FileStore::ReadAll(const std::string& path, std::string& bytes) {
     bytes.clear();
     std::wstring wide;
-    if (!ToWide(path, wide)) return ReadStatus::Failed;
+    if (!win32::WidenStrictly(path, wide)) return ReadStatus::Failed;
     FileHandle file(CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) {
@@ -88,7 +79,7 @@ ReadStatus Win32FileStore::ReadAll(const std::string& path, std::string& bytes) 
 
 bool Win32FileStore::WriteAtomically(const std::string& path, std::string_view bytes) {
     std::wstring target;
-    if (!ToWide(path, target)) return false;
+    if (!win32::WidenStrictly(path, target)) return false;
     const std::wstring temp = target + L".tmp";
     FileHandle file(
         CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -104,7 +95,7 @@ bool Win32FileStore::WriteAtomically(const std::string& path, std::string_view b
 
 bool Win32FileStore::Copy(const std::string& from, const std::string& to) {
     std::wstring source, target;
-    return ToWide(from, source) && ToWide(to, target) && CopyFileW(source.c_str(), target.c_str(), FALSE);
+    return win32::WidenStrictly(from, source) && win32::WidenStrictly(to, target) && CopyFileW(source.c_str(), target.c_str(), FALSE);
 }
 
 }  // namespace slotpad

@@ -1,5 +1,7 @@
 #include "tests/support/win32/Desktop.h"
 
+#include "slotpad/platform/win32/Utf.h"
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -45,21 +47,8 @@ bool RunShell(const std::string& script) {
 
 }  // namespace
 
-std::wstring Wide(const std::string& utf8) {
-    if (utf8.empty()) return {};
-    const int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-    std::wstring w(static_cast<size_t>(n), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), w.data(), n);
-    return w;
-}
-
-std::string Utf8(const std::wstring& wide) {
-    if (wide.empty()) return {};
-    const int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
-    std::string s(static_cast<size_t>(n), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), s.data(), n, nullptr, nullptr);
-    return s;
-}
+std::wstring Wide(const std::string& utf8) { return win32::Widen(utf8); }
+std::string Utf8(const std::wstring& wide) { return win32::Narrow(wide); }
 
 std::wstring ProgramFolder() {
     wchar_t path[MAX_PATH];
