@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "slotpad/platform/win32/Utf.h"
+#include "slotpad/platform/win32/Win32Application.h"
 
 namespace slotpad::win32 {
 
@@ -45,12 +46,6 @@ int ToPixels(int twips, int twipsPerPixel) {
     return static_cast<int>(std::lround(static_cast<double>(twips) / twipsPerPixel));
 }
 
-int Dpi(int index) {
-    HDC screen = GetDC(nullptr);
-    const int dpi = screen ? GetDeviceCaps(screen, index) : 96;
-    if (screen) ReleaseDC(nullptr, screen);
-    return dpi > 0 ? dpi : 96;
-}
 
 }  // namespace
 
@@ -200,8 +195,8 @@ LRESULT Win32MainWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(hwnd, msg, wParam, lParam);
 }
 
-int Win32MainWindow::TwipsX() const { return 1440 / Dpi(LOGPIXELSX); }
-int Win32MainWindow::TwipsY() const { return 1440 / Dpi(LOGPIXELSY); }
+int Win32MainWindow::TwipsX() const { return Win32Screen().TwipsPerPixelX(); }
+int Win32MainWindow::TwipsY() const { return Win32Screen().TwipsPerPixelY(); }
 
 RECT Win32MainWindow::WindowRectPx() const {
     RECT r{};
