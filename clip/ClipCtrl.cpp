@@ -42,10 +42,10 @@ HRESULT CClipCtrl::UpdateRegistry(bool registering) {
 
 CClipCtrl::CClipCtrl(IUnknown* outer)
     : ControlBase(outer, kDescription), m_viewerCount(0), m_nextViewer(nullptr), m_bitmapWidth(0), m_bitmapHeight(0) {
-    m_bitmap = GdiBitmap(LoadBitmapA(CClipModule::Instance().ResourceInstance(), MAKEINTRESOURCEA(IDB_CLIP_FACE)));
+    m_bitmap = foundation::gdi::OwnedBitmap(LoadBitmapA(CClipModule::Instance().ResourceInstance(), MAKEINTRESOURCEA(IDB_CLIP_FACE)));
     // A picture that fails to load has no size, and nothing is drawn from it.
     BITMAP header{};
-    if (m_bitmap && GetObjectA(m_bitmap.Get(), sizeof(header), &header) == sizeof(header)) {
+    if (m_bitmap && GetObjectA(m_bitmap.get(), sizeof(header), &header) == sizeof(header)) {
         m_bitmapWidth = header.bmWidth;
         m_bitmapHeight = header.bmHeight;
     }
@@ -94,12 +94,12 @@ HRESULT CClipCtrl::InvokeMember(DISPID id, WORD flags, DISPPARAMS& params, VARIA
 }
 
 void CClipCtrl::OnDraw(HDC target, const RECT& bounds) {
-    MemoryDC picture(nullptr);
-    picture.Select(m_bitmap.Get());
+    foundation::gdi::MemoryDC picture(nullptr);
+    picture.Select(m_bitmap.get());
     FillRect(target, &bounds, static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH)));
     // At the target's origin, not the corner of the bounds, and never scaled.
     if (picture && m_bitmap)
-        BitBlt(target, 0, 0, m_bitmapWidth, m_bitmapHeight, picture.Get(), 0, 0, SRCCOPY);
+        BitBlt(target, 0, 0, m_bitmapWidth, m_bitmapHeight, picture.get(), 0, 0, SRCCOPY);
 }
 
 LRESULT CClipCtrl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

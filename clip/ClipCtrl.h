@@ -6,7 +6,7 @@
 #include <windows.h>
 
 #include "clip/ControlBase.h"
-#include "clip/GdiHandles.h"
+#include "win32/Handles.h"
 
 namespace clip {
 
@@ -35,7 +35,7 @@ private:
     LONG m_viewerCount;
     // The window after ours in the chain; null when ours is the last, and before the first join.
     HWND m_nextViewer;
-    GdiBitmap m_bitmap;
+    foundation::gdi::OwnedBitmap m_bitmap;
     LONG m_bitmapWidth;
     LONG m_bitmapHeight;
 };

@@ -25,19 +25,6 @@ CClipModule& CClipModule::Instance() {
 CClipModule::CClipModule()
     : control_(kControlClass), propertyPage_(kPropertyPageClass), factories_{&control_, &propertyPage_} {}
 
-std::wstring CClipModule::ModulePath() const {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD length = GetModuleFileNameW(instance_, path.data(), static_cast<DWORD>(path.size()));
-        if (length == 0) return {};
-        if (length < path.size()) {
-            path.resize(length);
-            return path;
-        }
-        path.resize(path.size() * 2);
-    }
-}
-
 std::wstring CClipModule::ResourceString(UINT id) const {
     const wchar_t* text = nullptr;
     // With a length of 0, LoadStringW hands out a pointer into the resource itself.

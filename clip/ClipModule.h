@@ -8,6 +8,8 @@
 #include <string>
 
 #include "clip/ClassFactory.h"
+#include "win32/ComObject.h"
+#include "win32/ModulePath.h"
 
 namespace clip {
 
@@ -19,14 +21,12 @@ public:
     // Where resources come from: this library's own file.
     HINSTANCE ResourceInstance() const { return instance_; }
     // The full path of this library's file.
-    std::wstring ModulePath() const;
+    std::wstring ModulePath() const { return foundation::ModulePath(instance_); }
     std::wstring ResourceString(UINT id) const;
 
-    void ObjectCreated() { InterlockedIncrement(&objects_); }
-    void ObjectDestroyed() { InterlockedDecrement(&objects_); }
     void Lock() { InterlockedIncrement(&locks_); }
     void Unlock() { InterlockedDecrement(&locks_); }
-    bool CanUnload() const { return objects_ == 0 && locks_ == 0; }
+    bool CanUnload() const { return foundation::LiveComObjects() == 0 && locks_ == 0; }
 
     HRESULT GetClassObject(REFCLSID clsid, REFIID iid, void** out);
     HRESULT RegisterServer();
@@ -36,7 +36,6 @@ private:
     CClipModule();
 
     HINSTANCE instance_ = nullptr;
-    LONG objects_ = 0;
     LONG locks_ = 0;
     ClassFactory control_;
     ClassFactory propertyPage_;

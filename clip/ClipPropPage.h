@@ -7,10 +7,14 @@
 
 #include <vector>
 
-#include "clip/ComObject.h"
-#include "clip/ComPtr.h"
+#include "win32/ComObject.h"
+#include "win32/ComPtr.h"
 
 namespace clip {
+
+using foundation::ComObject;
+using foundation::ComPtr;
+using foundation::CreateComObject;
 
 class CClipPropPage final : public ComObject<IPropertyPage> {
 public:

@@ -15,14 +15,9 @@ ControlBase::ControlBase(IUnknown* outer, const ControlDescription& description)
     : ComObject(outer), description_(description), events_(*this, description.eventsIid),
       extent_(description.defaultExtent) {}
 
-ControlBase::~ControlBase() {
-    // FinalRelease has destroyed the window; this only guards against a window that
-    // outlived it, which must not call into a freed object.
-    if (window_) {
-        SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
-        DestroyWindow(window_);
-    }
-}
+// FinalRelease has destroyed the window; the window base only guards against a window
+// that outlived it, which must not call into a freed object.
+ControlBase::~ControlBase() = default;
 
 void* ControlBase::FindInterface(REFIID iid) {
     if (iid == IID_IDispatch || iid == description_.dispatchIid) return static_cast<IDispatch*>(this);
@@ -62,37 +57,16 @@ void ControlBase::UnregisterWindowClass() {
 
 bool ControlBase::CreateControlWindow(HWND parent, const RECT& position) {
     const HINSTANCE instance = CClipModule::Instance().ResourceInstance();
-    if (!windowClassRegistered) {
-        WNDCLASSEXW windowClass{};
-        windowClass.cbSize = sizeof(windowClass);
-        windowClass.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
-        windowClass.lpfnWndProc = &ControlBase::WindowProc;
-        windowClass.hInstance = instance;
-        windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-        windowClass.lpszClassName = kWindowClass;
-        if (!RegisterClassExW(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return false;
-        windowClassRegistered = true;
-    }
-    CreateWindowExW(0, kWindowClass, L"", WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, position.left, position.top,
-                    position.right - position.left, position.bottom - position.top, parent, nullptr, instance,
-                    static_cast<ControlBase*>(this));
-    return window_ != nullptr;
-}
-
-LRESULT CALLBACK ControlBase::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* self = reinterpret_cast<ControlBase*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (message == WM_NCCREATE) {
-        self = static_cast<ControlBase*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-        self->window_ = window;
-    }
-    if (!self) return DefWindowProcW(window, message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        self->window_ = nullptr;
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    return self->HandleMessage(message, wParam, lParam);
+    const foundation::WindowClass windowClass{.name = kWindowClass, .style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS};
+    if (!RegisterWindowClass(instance, windowClass)) return false;
+    windowClassRegistered = true;
+    const foundation::WindowPlacement placement{.style = WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
+                                                .x = position.left,
+                                                .y = position.top,
+                                                .width = position.right - position.left,
+                                                .height = position.bottom - position.top,
+                                                .parent = parent};
+    return CreateWindowOf(instance, windowClass, L"", placement) && window_ != nullptr;
 }
 
 LRESULT ControlBase::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -14,11 +14,16 @@
 #include <span>
 #include <string>
 
-#include "clip/ComObject.h"
-#include "clip/ComPtr.h"
 #include "clip/EventConnectionPoint.h"
+#include "win32/ComObject.h"
+#include "win32/ComPtr.h"
+#include "win32/WindowBase.h"
 
 namespace clip {
+
+using foundation::ComObject;
+using foundation::ComPtr;
+using foundation::CreateComObject;
 
 // What the base needs to know about the control built on it.
 struct ControlDescription {
@@ -35,7 +40,8 @@ struct ControlDescription {
 class ControlBase
     : public ComObject<IDispatch, IOleObject, IOleInPlaceObject, IOleInPlaceActiveObject, IOleControl, IViewObject2,
                        IPersistStreamInit, IPersistPropertyBag, IPersistStorage, IProvideClassInfo2,
-                       ISpecifyPropertyPages, IConnectionPointContainer> {
+                       ISpecifyPropertyPages, IConnectionPointContainer>,
+      public foundation::WindowBase {
 public:
     // The size of the saved state in a stream: version, extent, stored properties mask.
     static constexpr ULONG kSavedStateSize = 16;
@@ -154,7 +160,7 @@ protected:
     virtual void OnDraw(HDC target, const RECT& bounds) = 0;
     // The messages of the control's window. This one paints through OnDraw; everything
     // else goes to the default window procedure.
-    virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     // The control's window, once in-place activation has created it.
     HWND Window() const { return window_; }
@@ -167,7 +173,6 @@ protected:
     void FinalRelease() override;
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     bool CreateControlWindow(HWND parent, const RECT& position);
 
     IOleClientSite* SiteFor(IOleClientSite* activeSite) const;
@@ -191,7 +196,8 @@ private:
     DWORD viewFlags_ = 0;
     ComPtr<ITypeInfo> dispatchInfo_;
 
-    HWND window_ = nullptr;
+    // The control's window, as the window base keeps it.
+    HWND& window_ = hwnd_;
     bool inPlaceActive_ = false;
     bool uiActive_ = false;
     bool dirty_ = false;

@@ -9,10 +9,14 @@
 #include <utility>
 #include <vector>
 
-#include "clip/ComObject.h"
-#include "clip/ComPtr.h"
+#include "win32/ComObject.h"
+#include "win32/ComPtr.h"
 
 namespace clip {
+
+using foundation::ComObject;
+using foundation::ComPtr;
+using foundation::CreateComObject;
 
 template <typename IEnum, typename Item, typename Traits>
 class ArrayEnumerator final : public ComObject<IEnum> {

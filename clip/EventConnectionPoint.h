@@ -9,9 +9,11 @@
 
 #include <vector>
 
-#include "clip/ComPtr.h"
+#include "win32/ComPtr.h"
 
 namespace clip {
+
+using foundation::ComPtr;
 
 class EventConnectionPoint final : public IConnectionPoint {
 public:

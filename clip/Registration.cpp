@@ -6,16 +6,15 @@
 #include <type_traits>
 
 #include "clip/ClipModule.h"
-#include "clip/ComPtr.h"
+#include "win32/ComPtr.h"
+#include "win32/Handles.h"
 
 namespace clip {
 
-namespace {
+using foundation::ComPtr;
+using foundation::UniqueKey;
 
-struct KeyCloser {
-    void operator()(HKEY key) const { RegCloseKey(key); }
-};
-using UniqueKey = std::unique_ptr<std::remove_pointer_t<HKEY>, KeyCloser>;
+namespace {
 
 LSTATUS CreateKey(const std::wstring& path, UniqueKey& key) {
     HKEY raw = nullptr;

@@ -4,9 +4,11 @@
 
 #include "clip/ClipGuids.h"
 #include "clip/ClipModule.h"
-#include "clip/ComPtr.h"
+#include "win32/ComPtr.h"
 
 namespace clip {
+
+using foundation::ComPtr;
 
 HRESULT LoadClipTypeLib(LCID lcid, ITypeLib** out) {
     if (!out) return E_POINTER;

@@ -6,7 +6,7 @@
 #ifndef RC_INVOKED
 #include <windows.h>
 
-#include "slotpad/platform/win32/Handles.h"
+#include "win32/Handles.h"
 
 namespace slotpad::win32 {
 
@@ -23,7 +23,7 @@ private:
     static HICON Load(HINSTANCE instance, int id, int size) {
         return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
     }
-    UniqueIcon large_, small_, tray_;
+    foundation::UniqueIcon large_, small_, tray_;
 };
 
 }  // namespace slotpad::win32

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "slotpad/platform/win32/Handles.h"
+#include "win32/Handles.h"
 
 namespace slotpad::win32 {
 
@@ -26,9 +26,9 @@ public:
     bool ShowFirstInstance(UINT showMessage) const;
 
 private:
-    UniqueHandle mutex_;
-    UniqueHandle mapping_;
-    UniqueView view_;
+    foundation::UniqueHandle mutex_;
+    foundation::UniqueHandle mapping_;
+    foundation::UniqueView view_;
     bool first_ = true;
 };
 

@@ -9,7 +9,6 @@
 #include "slotpad/main/win32/ProgramResources.h"
 #include "slotpad/main/win32/SingleInstance.h"
 #include "slotpad/platform/win32/ClipControlHost.h"
-#include "slotpad/platform/win32/Handles.h"
 #include "slotpad/platform/win32/Win32Application.h"
 #include "slotpad/platform/win32/Win32Clipboard.h"
 #include "slotpad/platform/win32/Win32FileStore.h"
@@ -19,6 +18,7 @@
 #include "slotpad/platform/win32/Win32Shell.h"
 #include "slotpad/platform/win32/Win32TrayIcon.h"
 #include "slotpad/platform/win32/panel/Win32DrawingSurface.h"
+#include "win32/ComApartment.h"
 
 using namespace slotpad;
 using namespace slotpad::win32;
@@ -58,7 +58,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         return 0;
     }
 
-    ComApartment ole;
+    foundation::ComApartment ole;
     if (!ole.ok()) return kExitNoOle;
 
     ProgramIcons icons(instance);

@@ -55,13 +55,13 @@ HRESULT ClipControlHost::Activate(HWND parent, MainWindowEvents& events) {
     HRESULT hr = CoCreateInstance(kClipClsid, nullptr, CLSCTX_INPROC_SERVER, IID_IOleObject, control_.PutVoid());
     if (FAILED(hr)) return hr;
 
-    auto* site = new ControlSite(parent, kControlRect);
-    site_ = ComPtr<IUnknown>::Attach(static_cast<IOleClientSite*>(site));
-    hr = control_->SetClientSite(site);
+    const auto site = foundation::MakeComObject<ControlSite>(parent, kControlRect);
+    site_ = site.As<IUnknown>(IID_IUnknown);
+    hr = control_->SetClientSite(site.Get());
     if (FAILED(hr)) return hr;
     LoadState(control_.Get());
 
-    hr = control_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, site, 0, parent, &kControlRect);
+    hr = control_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, site.Get(), 0, parent, &kControlRect);
     if (FAILED(hr)) return hr;
     // The control is not visible at run time and never takes the focus.
     if (HWND window = ControlWindow()) {
@@ -77,9 +77,10 @@ HRESULT ClipControlHost::Activate(HWND parent, MainWindowEvents& events) {
     if (FAILED(hr)) return hr;
     hr = points->FindConnectionPoint(kClipEventsIid, eventsPoint_.Put());
     if (FAILED(hr)) return hr;
-    auto* sink = new ClipEventSink(kClipEventsIid, [&events] { events.Clip_NewClipboardElement(); });
-    sink_ = ComPtr<IUnknown>::Attach(sink);
-    return eventsPoint_->Advise(sink, &cookie_);
+    const auto sink =
+        foundation::MakeComObject<ClipEventSink>(kClipEventsIid, [&events] { events.Clip_NewClipboardElement(); });
+    sink_ = sink.As<IUnknown>(IID_IUnknown);
+    return eventsPoint_->Advise(sink.Get(), &cookie_);
 }
 
 ClipControlHost::~ClipControlHost() {

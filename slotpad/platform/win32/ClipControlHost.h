@@ -11,9 +11,11 @@
 
 #include "slotpad/platform/ClipViewer.h"
 #include "slotpad/platform/MainWindowEvents.h"
-#include "slotpad/platform/win32/ComPtr.h"
+#include "win32/ComPtr.h"
 
 namespace slotpad::win32 {
+
+using foundation::ComPtr;
 
 class ClipControlHost : public ClipViewer {
 public:

@@ -2,6 +2,8 @@
 
 #include <olectl.h>
 
+#include "win32/Failure.h"
+
 namespace slotpad::win32 {
 
 namespace {
@@ -14,32 +16,13 @@ void SetBool(VARIANT* v, bool value) {
 
 }  // namespace
 
-STDMETHODIMP ControlSite::QueryInterface(REFIID iid, void** out) {
-    if (!out) return E_POINTER;
-    *out = nullptr;
-    if (iid == IID_IUnknown || iid == IID_IOleClientSite) {
-        *out = static_cast<IOleClientSite*>(this);
-    } else if (iid == IID_IOleWindow || iid == IID_IOleInPlaceSite) {
-        *out = static_cast<IOleInPlaceSite*>(this);
-    } else if (iid == IID_IOleInPlaceUIWindow || iid == IID_IOleInPlaceFrame) {
-        *out = static_cast<IOleInPlaceFrame*>(this);
-    } else if (iid == IID_IOleControlSite) {
-        *out = static_cast<IOleControlSite*>(this);
-    } else if (iid == IID_IDispatch) {
-        *out = static_cast<IDispatch*>(this);
-    } else {
-        return E_NOINTERFACE;
-    }
-    AddRef();
-    return S_OK;
-}
-
-STDMETHODIMP_(ULONG) ControlSite::AddRef() { return static_cast<ULONG>(InterlockedIncrement(&refs_)); }
-
-STDMETHODIMP_(ULONG) ControlSite::Release() {
-    const LONG left = InterlockedDecrement(&refs_);
-    if (left == 0) delete this;
-    return static_cast<ULONG>(left);
+void* ControlSite::FindInterface(REFIID iid) {
+    if (iid == IID_IOleClientSite) return static_cast<IOleClientSite*>(this);
+    if (iid == IID_IOleWindow || iid == IID_IOleInPlaceSite) return static_cast<IOleInPlaceSite*>(this);
+    if (iid == IID_IOleInPlaceUIWindow || iid == IID_IOleInPlaceFrame) return static_cast<IOleInPlaceFrame*>(this);
+    if (iid == IID_IOleControlSite) return static_cast<IOleControlSite*>(this);
+    if (iid == IID_IDispatch) return static_cast<IDispatch*>(this);
+    return nullptr;
 }
 
 STDMETHODIMP ControlSite::GetMoniker(DWORD, DWORD, IMoniker** out) {
@@ -113,23 +96,9 @@ STDMETHODIMP ControlSite::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS
     }
 }
 
-STDMETHODIMP ClipEventSink::QueryInterface(REFIID iid, void** out) {
-    if (!out) return E_POINTER;
-    *out = nullptr;
-    if (iid == IID_IUnknown || iid == IID_IDispatch || iid == eventsIid_) {
-        *out = static_cast<IDispatch*>(this);
-        AddRef();
-        return S_OK;
-    }
-    return E_NOINTERFACE;
-}
-
-STDMETHODIMP_(ULONG) ClipEventSink::AddRef() { return static_cast<ULONG>(InterlockedIncrement(&refs_)); }
-
-STDMETHODIMP_(ULONG) ClipEventSink::Release() {
-    const LONG left = InterlockedDecrement(&refs_);
-    if (left == 0) delete this;
-    return static_cast<ULONG>(left);
+void* ClipEventSink::FindInterface(REFIID iid) {
+    if (iid == IID_IDispatch || iid == eventsIid_) return static_cast<IDispatch*>(this);
+    return nullptr;
 }
 
 STDMETHODIMP ClipEventSink::GetTypeInfoCount(UINT* count) {
@@ -142,8 +111,11 @@ STDMETHODIMP ClipEventSink::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, V
     if (result) VariantInit(result);
     constexpr DISPID kNewClipboardElement = 1;
     if (id != kNewClipboardElement) return DISP_E_MEMBERNOTFOUND;
-    if (onNewElement_) onNewElement_();
-    return S_OK;
+    // The program's handling runs inside the control's call: nothing may unwind into it.
+    return foundation::ComBarrier([&] {
+        if (onNewElement_) onNewElement_();
+        return S_OK;
+    });
 }
 
 }  // namespace slotpad::win32

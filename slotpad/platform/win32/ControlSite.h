@@ -8,20 +8,15 @@
 
 #include <functional>
 
+#include "win32/ComObject.h"
+
 namespace slotpad::win32 {
 
-class ControlSite final : public IOleClientSite,
-                          public IOleInPlaceSite,
-                          public IOleInPlaceFrame,
-                          public IOleControlSite,
-                          public IDispatch {
+class ControlSite final : public foundation::ComObject<IOleClientSite, IOleInPlaceSite, IOleInPlaceFrame,
+                                                      IOleControlSite, IDispatch> {
 public:
-    ControlSite(HWND container, const RECT& position) : container_(container), position_(position) {}
-
-    // IUnknown
-    STDMETHODIMP QueryInterface(REFIID iid, void** out) override;
-    STDMETHODIMP_(ULONG) AddRef() override;
-    STDMETHODIMP_(ULONG) Release() override;
+    ControlSite(IUnknown* outer, HWND container, const RECT& position)
+        : ComObject(outer), container_(container), position_(position) {}
 
     // IOleClientSite
     STDMETHODIMP SaveObject() override { return E_NOTIMPL; }
@@ -77,22 +72,19 @@ public:
                         UINT*) override;
 
 private:
-    ~ControlSite() = default;
-    LONG refs_ = 1;
+    void* FindInterface(REFIID iid) override;
+
     HWND container_;
     RECT position_;
 };
 
 // Receives the control's events (its source dispinterface) and hands
 // NewClipboardElement to the program.
-class ClipEventSink final : public IDispatch {
+class ClipEventSink final : public foundation::ComObject<IDispatch> {
 public:
-    ClipEventSink(REFIID eventsIid, std::function<void()> onNewElement)
-        : eventsIid_(eventsIid), onNewElement_(std::move(onNewElement)) {}
+    ClipEventSink(IUnknown* outer, REFIID eventsIid, std::function<void()> onNewElement)
+        : ComObject(outer), eventsIid_(eventsIid), onNewElement_(std::move(onNewElement)) {}
 
-    STDMETHODIMP QueryInterface(REFIID iid, void** out) override;
-    STDMETHODIMP_(ULONG) AddRef() override;
-    STDMETHODIMP_(ULONG) Release() override;
     STDMETHODIMP GetTypeInfoCount(UINT* count) override;
     STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
     STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
@@ -100,8 +92,8 @@ public:
                         UINT*) override;
 
 private:
-    ~ClipEventSink() = default;
-    LONG refs_ = 1;
+    void* FindInterface(REFIID iid) override;
+
     IID eventsIid_;
     std::function<void()> onNewElement_;
 };

@@ -1,15 +1,12 @@
 #pragma once
-// Conversions between the UTF-8 the program's paths use and the UTF-16 Win32 wants.
+// The program's code names the conversions as its own; they live in the foundation.
 
-#include <string>
-#include <string_view>
+#include "win32/Utf.h"
 
 namespace slotpad::win32 {
 
-std::wstring Widen(std::string_view utf8);
-// Like Widen, but false (and `utf16` empty) for text that is not valid UTF-8: a path
-// must never be opened after a silent substitution of characters.
-bool WidenStrictly(std::string_view utf8, std::wstring& utf16);
-std::string Narrow(std::wstring_view utf16);
+using foundation::Narrow;
+using foundation::Widen;
+using foundation::WidenStrictly;
 
 }  // namespace slotpad::win32

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "win32/Handles.h"
+
 namespace slotpad::win32 {
 
 namespace {
@@ -11,39 +13,12 @@ namespace {
 constexpr int kOpenAttempts = 10;
 constexpr DWORD kOpenRetryMs = 5;
 
-class OpenClipboardScope {
+class OpenClipboardScope : public foundation::ClipboardOpen {
 public:
-    explicit OpenClipboardScope(HWND owner) {
-        for (int i = 0; i < kOpenAttempts && !open_; ++i) {
-            open_ = OpenClipboard(owner) != FALSE;
-            if (!open_) Sleep(kOpenRetryMs);
-        }
-    }
-    ~OpenClipboardScope() {
-        if (open_) CloseClipboard();
-    }
-    OpenClipboardScope(const OpenClipboardScope&) = delete;
-    OpenClipboardScope& operator=(const OpenClipboardScope&) = delete;
-    explicit operator bool() const { return open_; }
-
-private:
-    bool open_ = false;
+    explicit OpenClipboardScope(HWND owner) : ClipboardOpen(owner, kOpenAttempts, kOpenRetryMs) {}
 };
 
-class GlobalLockScope {
-public:
-    explicit GlobalLockScope(HANDLE h) : h_(h), p_(h ? GlobalLock(h) : nullptr) {}
-    ~GlobalLockScope() {
-        if (p_) GlobalUnlock(h_);
-    }
-    GlobalLockScope(const GlobalLockScope&) = delete;
-    GlobalLockScope& operator=(const GlobalLockScope&) = delete;
-    void* get() const { return p_; }
-
-private:
-    HANDLE h_;
-    void* p_;
-};
+using foundation::GlobalLockScope;
 
 // The markers clipboard managers honour for content that must not be recorded. Formats
 // are registered once: every capture asks for them.

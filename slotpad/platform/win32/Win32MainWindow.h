@@ -8,7 +8,7 @@
 
 #include "slotpad/platform/MainWindow.h"
 #include "slotpad/platform/MainWindowEvents.h"
-#include "slotpad/platform/win32/Handles.h"
+#include "win32/Handles.h"
 
 namespace slotpad::win32 {
 

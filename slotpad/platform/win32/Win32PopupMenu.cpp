@@ -1,11 +1,11 @@
 #include "slotpad/platform/win32/Win32PopupMenu.h"
 
-#include "slotpad/platform/win32/Handles.h"
+#include "win32/Handles.h"
 
 namespace slotpad::win32 {
 
 std::optional<int> Win32PopupMenu::Show(const std::vector<MenuEntry>& entries, int defaultId) {
-    UniqueMenu menu(CreatePopupMenu());
+    foundation::UniqueMenu menu(CreatePopupMenu());
     if (!menu) return std::nullopt;
     for (const MenuEntry& e : entries) {
         if (!e.Visible) continue;

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <string>
 
-#include "slotpad/platform/win32/Handles.h"
+#include "win32/Handles.h"
 #include "tests/bench/capture/ViewerReport.h"
 
 namespace slotpad::bench {
@@ -68,9 +68,9 @@ LRESULT CALLBACK ViewerProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 }  // namespace
 
 int RunMinimalViewer(const wchar_t* reportName) {
-    win32::UniqueHandle mapping(OpenFileMappingW(FILE_MAP_ALL_ACCESS, FALSE, reportName));
+    foundation::UniqueHandle mapping(OpenFileMappingW(FILE_MAP_ALL_ACCESS, FALSE, reportName));
     if (!mapping) return 2;
-    win32::UniqueView view(MapViewOfFile(mapping.get(), FILE_MAP_ALL_ACCESS, 0, 0, sizeof(ViewerReport)));
+    foundation::UniqueView view(MapViewOfFile(mapping.get(), FILE_MAP_ALL_ACCESS, 0, 0, sizeof(ViewerReport)));
     if (!view) return 2;
     g_state.report = static_cast<ViewerReport*>(view.get());
 

@@ -3,12 +3,12 @@
 #include <psapi.h>
 #include <shellapi.h>
 
-#include "slotpad/platform/win32/Handles.h"
+#include "win32/Handles.h"
 
 namespace slotpad::bench {
 
 std::optional<MemoryFigures> MemoryOf(DWORD pid) {
-    win32::UniqueHandle process(OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid));
+    foundation::UniqueHandle process(OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid));
     if (!process) return std::nullopt;
     PROCESS_MEMORY_COUNTERS counters{};
     counters.cb = sizeof(counters);

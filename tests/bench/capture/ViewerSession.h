@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "slotpad/platform/win32/Handles.h"
+#include "win32/Handles.h"
 #include "tests/bench/capture/ViewerReport.h"
 #include "tests/support/win32/Desktop.h"
 
@@ -26,8 +26,8 @@ public:
     std::optional<DWORD> Close();
 
 private:
-    win32::UniqueHandle mapping_;
-    win32::UniqueView view_;
+    foundation::UniqueHandle mapping_;
+    foundation::UniqueView view_;
     std::unique_ptr<e2e::Process> process_;
     HWND window_ = nullptr;
 };

@@ -38,7 +38,7 @@ void PumpMessages() {
 std::vector<COLORREF> WindowPixels(HWND window, int width, int height) {
     win32::DibCanvas copy;
     copy.Reset(width, height);
-    win32::gdi::WindowDC dc(window);
+    foundation::gdi::WindowDC dc(window);
     BitBlt(copy.dc(), 0, 0, width, height, dc.get(), 0, 0, SRCCOPY);
     return copy.Pixels();
 }
@@ -99,7 +99,7 @@ TEST(SurfaceWindow, PresentShowsTheBufferAndPaintingRestoresIt) {
 
         // Lose the window's pixels, then let it repaint from the buffer.
         {
-            win32::gdi::WindowDC dc(window);
+            foundation::gdi::WindowDC dc(window);
             RECT all{0, 0, width, height};
             FillRect(dc.get(), &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
         }

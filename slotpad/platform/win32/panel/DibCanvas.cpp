@@ -28,7 +28,7 @@ void DibCanvas::Reset(int width, int height) {
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    gdi::OwnedBitmap bitmap(CreateDIBSection(dc_.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    foundation::gdi::OwnedBitmap bitmap(CreateDIBSection(dc_.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!bitmap) throw std::runtime_error("CreateDIBSection failed");
     HGDIOBJ previous = SelectObject(dc_.get(), bitmap.get());
     if (!original_) original_ = previous;

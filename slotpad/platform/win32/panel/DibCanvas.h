@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "slotpad/platform/win32/panel/GdiHandles.h"
+#include "win32/Handles.h"
 
 namespace slotpad::win32 {
 
@@ -33,8 +33,8 @@ public:
     std::vector<COLORREF> Pixels() const;
 
 private:
-    gdi::OwnedDC dc_;
-    gdi::OwnedBitmap bitmap_;  // declared after dc_: deselected and deleted first
+    foundation::gdi::OwnedDC dc_;
+    foundation::gdi::OwnedBitmap bitmap_;  // declared after dc_: deselected and deleted first
     HGDIOBJ original_ = nullptr;
     const uint32_t* bits_ = nullptr;
     int width_ = 0;

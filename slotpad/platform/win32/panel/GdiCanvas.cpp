@@ -26,7 +26,7 @@ IconPicture::IconPicture(const PictureBits& bits) {
     info.bmiHeader.biBitCount = 24;
     info.bmiHeader.biCompression = BI_RGB;
     void* colorBits = nullptr;
-    gdi::OwnedBitmap color(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &colorBits, nullptr, 0));
+    foundation::gdi::OwnedBitmap color(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &colorBits, nullptr, 0));
     if (!color) throw std::runtime_error("CreateDIBSection failed");
     const int colorStride = (w * 3 + 3) & ~3;
     const int maskStride = ((w + 15) / 16) * 2;
@@ -45,7 +45,7 @@ IconPicture::IconPicture(const PictureBits& bits) {
         }
     }
     GdiFlush();
-    gdi::OwnedBitmap maskBitmap(CreateBitmap(w, h, 1, 1, mask.data()));
+    foundation::gdi::OwnedBitmap maskBitmap(CreateBitmap(w, h, 1, 1, mask.data()));
     if (!maskBitmap) throw std::runtime_error("CreateBitmap failed");
     ICONINFO iconInfo{};
     iconInfo.fIcon = TRUE;
@@ -64,7 +64,7 @@ void FillBox(HDC dc, const PixelRect& box, ColorRef color) {
 }
 
 void Line(HDC dc, int x1, int y1, int x2, int y2, ColorRef color) {
-    gdi::Selection pen(dc, GetStockObject(DC_PEN));
+    foundation::gdi::Selection pen(dc, GetStockObject(DC_PEN));
     SetDCPenColor(dc, ResolveColor(color));
     MoveToEx(dc, x1, y1, nullptr);
     LineTo(dc, x2, y2);

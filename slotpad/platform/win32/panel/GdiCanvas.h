@@ -4,7 +4,7 @@
 #include <windows.h>
 
 #include "slotpad/platform/DrawingSurface.h"
-#include "slotpad/platform/win32/panel/GdiHandles.h"
+#include "win32/Handles.h"
 
 namespace slotpad::win32 {
 
@@ -18,7 +18,7 @@ public:
     HICON icon() const { return icon_.get(); }
 
 private:
-    gdi::OwnedIcon icon_;
+    foundation::gdi::OwnedIcon icon_;
 };
 
 namespace gdi_canvas {

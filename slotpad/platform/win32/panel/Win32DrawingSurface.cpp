@@ -48,7 +48,7 @@ void Win32DrawingSurface::Allocate(int width, int height) {
 }
 
 void Win32DrawingSurface::PrepareText() {
-    font_ = std::make_unique<gdi::Selection>(buffer_->dc(), GetStockObject(DEFAULT_GUI_FONT));
+    font_ = std::make_unique<foundation::gdi::Selection>(buffer_->dc(), GetStockObject(DEFAULT_GUI_FONT));
     SetBkMode(buffer_->dc(), TRANSPARENT);
     SetTextAlign(buffer_->dc(), TA_LEFT | TA_TOP | TA_NOUPDATECP);
 }
@@ -132,7 +132,7 @@ void Win32DrawingSurface::Present() {
     ++presents_;
     // A hidden window has nothing on screen; WM_PAINT copies the buffer once it shows.
     if (!window_ || !IsWindowVisible(window_)) return;
-    gdi::WindowDC target(window_);
+    foundation::gdi::WindowDC target(window_);
     if (target.get()) PaintTo(target.get(), ClientRectOf(window_));
 }
 
@@ -143,7 +143,7 @@ void Win32DrawingSurface::PresentArea(const PixelRect& area) {
     const RECT wanted{area.Left, area.Top, area.Right, area.Bottom};
     RECT shown{};
     if (!IntersectRect(&shown, &client, &wanted)) return;
-    gdi::WindowDC target(window_);
+    foundation::gdi::WindowDC target(window_);
     if (target.get()) PaintTo(target.get(), shown);
 }
 

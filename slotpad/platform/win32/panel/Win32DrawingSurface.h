@@ -15,7 +15,7 @@
 
 #include "slotpad/platform/DrawingSurface.h"
 #include "slotpad/platform/win32/panel/DibCanvas.h"
-#include "slotpad/platform/win32/panel/GdiHandles.h"
+#include "win32/Handles.h"
 
 namespace slotpad::win32 {
 
@@ -65,7 +65,7 @@ private:
 
     HWND window_ = nullptr;
     std::unique_ptr<DibCanvas> buffer_;
-    std::unique_ptr<gdi::Selection> font_;  // DEFAULT_GUI_FONT in buffer_'s DC
+    std::unique_ptr<foundation::gdi::Selection> font_;  // DEFAULT_GUI_FONT in buffer_'s DC
     int width_ = 0;   // the client area the surface follows
     int height_ = 0;
     TextFontMetrics metrics_;

@@ -1,10 +1,10 @@
-#include "slotpad/platform/win32/Utf.h"
+#include "win32/Utf.h"
 
 #include <windows.h>
 
 #include <cstdint>
 
-namespace slotpad::win32 {
+namespace foundation {
 
 std::wstring Widen(std::string_view utf8) {
     if (utf8.empty()) return {};
@@ -37,4 +37,4 @@ std::string Narrow(std::wstring_view utf16) {
     return out;
 }
 
-}  // namespace slotpad::win32
+}  // namespace foundation

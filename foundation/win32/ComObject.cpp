@@ -1,22 +1,23 @@
-#include "clip/ComObject.h"
+#include "win32/ComObject.h"
 
 #include <climits>
 
-#include "clip/ClipModule.h"
-
-namespace clip {
+namespace foundation {
 
 namespace {
 // The count while FinalRelease runs: far from zero, so that references taken and
 // dropped during teardown cannot delete the object a second time.
 constexpr LONG kFinalReleaseCount = LONG_MAX / 2;
+LONG liveObjects = 0;
 }  // namespace
 
+LONG LiveComObjects() { return InterlockedCompareExchange(&liveObjects, 0, 0); }
+
 ComObjectRoot::ComObjectRoot(IUnknown* outer) : inner_(*this), outer_(outer ? outer : &inner_) {
-    CClipModule::Instance().ObjectCreated();
+    InterlockedIncrement(&liveObjects);
 }
 
-ComObjectRoot::~ComObjectRoot() { CClipModule::Instance().ObjectDestroyed(); }
+ComObjectRoot::~ComObjectRoot() { InterlockedDecrement(&liveObjects); }
 
 STDMETHODIMP ComObjectRoot::InnerUnknown::QueryInterface(REFIID iid, void** out) {
     if (!out) return E_POINTER;
@@ -40,4 +41,4 @@ STDMETHODIMP_(ULONG) ComObjectRoot::InnerUnknown::Release() {
     return static_cast<ULONG>(left);
 }
 
-}  // namespace clip
+}  // namespace foundation

@@ -1,15 +1,20 @@
 #pragma once
-// Reference counting and QueryInterface for the objects of this library, with
+// Reference counting and QueryInterface for every COM object of ours, with
 // aggregation: an object created inside an aggregate delegates its IUnknown methods to
 // the outer object and hands out its own IUnknown only to that outer object.
 
 #include <windows.h>
 #include <unknwn.h>
 
+#include "win32/ComPtr.h"
+
 #include <new>
 #include <utility>
 
-namespace clip {
+namespace foundation {
+
+// The objects of this module alive now: a server may unload only when none is.
+LONG LiveComObjects();
 
 class ComObjectRoot {
 public:
@@ -60,6 +65,13 @@ protected:
     explicit ComObject(IUnknown* outer) : ComObjectRoot(outer) {}
 };
 
+// Creates T(nullptr, args...) outside any aggregate and hands out the first reference.
+template <typename T, typename... Args>
+ComPtr<T> MakeComObject(Args&&... args) {
+    ComPtr<T> result(new T(nullptr, std::forward<Args>(args)...));
+    return result;
+}
+
 // Creates T(outer, args...) and queries it for `iid`, as IClassFactory::CreateInstance does:
 // inside an aggregate only IUnknown may be asked for.
 template <typename T, typename... Args>
@@ -76,4 +88,4 @@ HRESULT CreateComObject(IUnknown* outer, REFIID iid, void** out, Args&&... args)
     return hr;
 }
 
-}  // namespace clip
+}  // namespace foundation

@@ -1,16 +1,20 @@
 #pragma once
-// Owning pointer for COM interfaces: AddRef on copy, Release on reset and destruction.
+// Owning pointer to a COM interface: AddRef on copy, Release on reset and destruction.
 
 #include <unknwn.h>
 
+#include <cstddef>
 #include <utility>
 
-namespace slotpad::win32 {
+namespace foundation {
 
 template <typename T>
 class ComPtr {
 public:
     ComPtr() = default;
+    ComPtr(std::nullptr_t) {}
+    // Shares `p`: takes a reference of its own.
+    explicit ComPtr(T* p) : p_(p) { AddRef(); }
     ComPtr(const ComPtr& other) : p_(other.p_) { AddRef(); }
     ComPtr(ComPtr&& other) noexcept : p_(std::exchange(other.p_, nullptr)) {}
     ~ComPtr() { Reset(); }
@@ -20,7 +24,7 @@ public:
     }
 
     // Takes over a reference the caller already owns.
-    static ComPtr Attach(T* p) {
+    static ComPtr Adopt(T* p) {
         ComPtr result;
         result.p_ = p;
         return result;
@@ -30,12 +34,19 @@ public:
     T* operator->() const { return p_; }
     explicit operator bool() const { return p_ != nullptr; }
 
-    // For out-parameters of COM calls: releases what was held first.
+    // For out-parameters: releases what was held first.
     T** Put() {
         Reset();
         return &p_;
     }
     void** PutVoid() { return reinterpret_cast<void**>(Put()); }
+
+    // Hands the reference to the caller, as COM out-parameters expect.
+    T* Detach() { return std::exchange(p_, nullptr); }
+    void CopyTo(T** out) const {
+        *out = p_;
+        if (p_) p_->AddRef();
+    }
 
     void Reset() {
         if (p_) std::exchange(p_, nullptr)->Release();
@@ -55,4 +66,4 @@ private:
     T* p_ = nullptr;
 };
 
-}  // namespace slotpad::win32
+}  // namespace foundation
