@@ -19,6 +19,8 @@
 #include "slotpad/platform/win32/Win32TrayIcon.h"
 #include "slotpad/platform/win32/panel/Win32DrawingSurface.h"
 #include "win32/ComApartment.h"
+#include "win32/Failure.h"
+#include "win32/Utf.h"
 
 using namespace slotpad;
 using namespace slotpad::win32;
@@ -37,6 +39,12 @@ void ReportMissingControl(HRESULT error) {
              L"in SlotPad's folder:\n\n    regsvr32 CLIP.OCX",
              static_cast<unsigned long>(error));
     MessageBoxW(nullptr, text, L"SlotPad", MB_OK | MB_ICONERROR);
+}
+
+// A failure stopped at a window procedure: the user hears of it, and the program goes on.
+void ShowFailure(const std::string& message) {
+    const std::wstring text = L"SlotPad met an error it could not handle:\n\n" + foundation::Widen(message);
+    MessageBoxW(nullptr, text.c_str(), L"SlotPad", MB_OK | MB_ICONERROR);
 }
 
 int RunMessageLoop() {
@@ -58,6 +66,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         return 0;
     }
 
+    foundation::SetFailureReporter(&ShowFailure);
     foundation::ComApartment ole;
     if (!ole.ok()) return kExitNoOle;
 

@@ -18,14 +18,6 @@ constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME
 constexpr int kDesignClientWidthPx = 232;
 constexpr int kDesignClientHeightPx = 455;
 
-// The hidden owner that keeps the window off the taskbar. Programs that close a process
-// send WM_CLOSE to each of its top-level windows; destroying the owner would take the main
-// window with it before it could save, so the owner leaves the close to the main window.
-LRESULT CALLBACK TaskListOwnerProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_CLOSE) return 0;
-    return DefWindowProcW(hwnd, msg, wParam, lParam);
-}
-
 int ShiftState() {
     int shift = 0;
     if (GetKeyState(VK_SHIFT) < 0) shift |= 1;
@@ -49,49 +41,41 @@ int ToPixels(int twips, int twipsPerPixel) {
 
 }  // namespace
 
-Win32MainWindow::Win32MainWindow(HINSTANCE instance, HICON bigIcon, HICON smallIcon) {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof(wc);
-    wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = WindowProc;
-    wc.hInstance = instance;
-    wc.hIcon = bigIcon;
-    wc.hIconSm = smallIcon;
-    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kClassName;
-    RegisterClassExW(&wc);
+// The hidden owner that keeps the window off the taskbar. Programs that close a process
+// send WM_CLOSE to each of its top-level windows; destroying the owner would take the main
+// window with it before it could save, so the owner leaves the close to the main window.
+class Win32MainWindow::TaskListOwner final : public foundation::WindowBase {
+public:
+    explicit TaskListOwner(HINSTANCE instance) {
+        CreateWindowOf(instance, {.name = L"SlotPadTaskListOwner"}, L"", {.style = WS_POPUP, .x = 0, .y = 0, .width = 0, .height = 0});
+    }
 
+private:
+    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override {
+        if (msg == WM_CLOSE) return 0;
+        return WindowBase::HandleMessage(msg, wParam, lParam);
+    }
+};
+
+Win32MainWindow::Win32MainWindow(HINSTANCE instance, HICON bigIcon, HICON smallIcon) {
     RECT frame{0, 0, kDesignClientWidthPx, kDesignClientHeightPx};
     AdjustWindowRectEx(&frame, kStyle, FALSE, 0);
     taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
     showRequestMessage_ = RegisterWindowMessageW(kShowMessageName);
-    hwnd_ = CreateWindowExW(0, kClassName, L"SlotPad", kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                            frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance, this);
+    const foundation::WindowClass windowClass{.name = kClassName,
+                                              .style = CS_DBLCLKS,
+                                              .icon = bigIcon,
+                                              .smallIcon = smallIcon,
+                                              .background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)};
+    CreateWindowOf(instance, windowClass, L"SlotPad",
+                   {.style = kStyle, .width = frame.right - frame.left, .height = frame.bottom - frame.top});
 }
 
 Win32MainWindow::~Win32MainWindow() {
     if (hwnd_) DestroyWindow(hwnd_);
-    if (taskListOwner_) DestroyWindow(taskListOwner_);
 }
 
-LRESULT CALLBACK Win32MainWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_NCCREATE) {
-        auto* self = static_cast<Win32MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->hwnd_ = hwnd;
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<Win32MainWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (!self) return DefWindowProcW(hwnd, msg, wParam, lParam);
-    if (msg == WM_NCDESTROY) {
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-        self->hwnd_ = nullptr;
-        return DefWindowProcW(hwnd, msg, wParam, lParam);
-    }
-    return self->Handle(msg, wParam, lParam);
-}
-
-LRESULT Win32MainWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT Win32MainWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     HWND hwnd = hwnd_;
     if (!events_) return DefWindowProcW(hwnd, msg, wParam, lParam);
 
@@ -260,15 +244,9 @@ void Win32MainWindow::HideFromTaskList() {
     // An owned top-level window gets no taskbar button; the owner itself is never shown.
     if (!taskListOwner_) {
         const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(hwnd_, GWLP_HINSTANCE));
-        WNDCLASSW wc{};
-        wc.lpfnWndProc = TaskListOwnerProc;
-        wc.hInstance = instance;
-        wc.lpszClassName = L"SlotPadTaskListOwner";
-        RegisterClassW(&wc);
-        taskListOwner_ = CreateWindowExW(0, wc.lpszClassName, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance,
-                                         nullptr);
+        taskListOwner_ = std::make_unique<TaskListOwner>(instance);
     }
-    SetWindowLongPtrW(hwnd_, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(taskListOwner_));
+    SetWindowLongPtrW(hwnd_, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(taskListOwner_->hwnd()));
 }
 
 int Win32MainWindow::ClientWidth() const {

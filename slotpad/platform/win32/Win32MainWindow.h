@@ -5,14 +5,15 @@
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 
 #include "slotpad/platform/MainWindow.h"
 #include "slotpad/platform/MainWindowEvents.h"
-#include "win32/Handles.h"
+#include "win32/WindowBase.h"
 
 namespace slotpad::win32 {
 
-class Win32MainWindow : public MainWindow {
+class Win32MainWindow : public MainWindow, public foundation::WindowBase {
 public:
     static constexpr UINT kTrayMessage = WM_APP + 1;
     // Sent by a second instance to the running one: show your window.
@@ -23,7 +24,6 @@ public:
     Win32MainWindow(const Win32MainWindow&) = delete;
     Win32MainWindow& operator=(const Win32MainWindow&) = delete;
 
-    HWND hwnd() const { return hwnd_; }
     void SetEvents(MainWindowEvents* events) { events_ = events; }
     // Paints the window's persistent drawing surface into the window's DC.
     void SetPainter(std::function<void(HDC, const RECT&)> painter) { painter_ = std::move(painter); }
@@ -59,15 +59,15 @@ public:
     void Unload() override;
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-    LRESULT Handle(UINT msg, WPARAM wParam, LPARAM lParam);
+    class TaskListOwner;
+
+    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
     RECT WindowRectPx() const;
     void MoveTo(const RECT& px);
     int TwipsX() const;
     int TwipsY() const;
 
-    HWND hwnd_ = nullptr;
-    HWND taskListOwner_ = nullptr;
+    std::unique_ptr<TaskListOwner> taskListOwner_;
     MainWindowEvents* events_ = nullptr;
     std::function<void(HDC, const RECT&)> painter_;
     std::function<void()> showRequest_;

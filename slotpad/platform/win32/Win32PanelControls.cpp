@@ -58,31 +58,24 @@ void Win32RowToolTip::Update(const PixelRect& area, const std::string& text) {
 
 Win32DropBar::Win32DropBar(HWND parent) {
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE));
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = DefWindowProcW;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNSHADOW + 1);
-    wc.lpszClassName = kBarClass;
-    RegisterClassW(&wc);
+    const foundation::WindowClass barClass{.name = kBarClass,
+                                           .background = reinterpret_cast<HBRUSH>(COLOR_BTNSHADOW + 1)};
     // Disabled, so that the pointer over it still reaches the panel below.
-    bar_ = CreateWindowExW(0, kBarClass, L"", WS_CHILD | WS_DISABLED, 0, 0, 0, kBarHeight, parent, nullptr,
-                           instance, nullptr);
+    CreateWindowOf(instance, barClass, L"",
+                   {.style = WS_CHILD | WS_DISABLED, .x = 0, .y = 0, .width = 0, .height = kBarHeight, .parent = parent});
 }
 
-Win32DropBar::~Win32DropBar() {
-    if (bar_) DestroyWindow(bar_);
-}
+Win32DropBar::~Win32DropBar() = default;
 
 void Win32DropBar::Show(int left, int top, int width) {
     left_ = left;
-    SetWindowPos(bar_, HWND_TOP, left, top, width, kBarHeight, SWP_SHOWWINDOW | SWP_NOACTIVATE);
+    SetWindowPos(hwnd_, HWND_TOP, left, top, width, kBarHeight, SWP_SHOWWINDOW | SWP_NOACTIVATE);
 }
 
 void Win32DropBar::MoveTo(int top) {
-    SetWindowPos(bar_, nullptr, left_, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(hwnd_, nullptr, left_, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void Win32DropBar::Hide() { ShowWindow(bar_, SW_HIDE); }
+void Win32DropBar::Hide() { ShowWindow(hwnd_, SW_HIDE); }
 
 }  // namespace slotpad::win32

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "slotpad/platform/PanelControls.h"
+#include "win32/WindowBase.h"
 
 namespace slotpad::win32 {
 
@@ -23,7 +24,7 @@ private:
     bool added_ = false;
 };
 
-class Win32DropBar : public DropBar {
+class Win32DropBar : public DropBar, public foundation::WindowBase {
 public:
     explicit Win32DropBar(HWND parent);
     ~Win32DropBar() override;
@@ -33,10 +34,8 @@ public:
     void Show(int left, int top, int width) override;
     void MoveTo(int top) override;
     void Hide() override;
-    HWND hwnd() const { return bar_; }
 
 private:
-    HWND bar_ = nullptr;
     int left_ = 0;
 };
 
