@@ -25,6 +25,8 @@ public:
     IUnknown* Inner() { return &inner_; }
     // The controlling IUnknown: the aggregate's, or Inner() when not aggregated.
     IUnknown* Outer() const { return outer_; }
+    // The references held now, for the tests' checks that a caller let go of an object.
+    LONG References() const { return refs_; }
 
 protected:
     explicit ComObjectRoot(IUnknown* outer);
@@ -62,13 +64,13 @@ public:
     STDMETHODIMP_(ULONG) Release() override { return Outer()->Release(); }
 
 protected:
-    explicit ComObject(IUnknown* outer) : ComObjectRoot(outer) {}
+    explicit ComObject(IUnknown* outer = nullptr) : ComObjectRoot(outer) {}
 };
 
-// Creates T(nullptr, args...) outside any aggregate and hands out the first reference.
+// Creates T(args...), an object outside any aggregate, and hands out the first reference.
 template <typename T, typename... Args>
 ComPtr<T> MakeComObject(Args&&... args) {
-    ComPtr<T> result(new T(nullptr, std::forward<Args>(args)...));
+    ComPtr<T> result(new T(std::forward<Args>(args)...));
     return result;
 }
 

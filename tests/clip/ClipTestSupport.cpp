@@ -139,41 +139,26 @@ constexpr wchar_t kTestWindowClass[] = L"ClipTestWindow";
 }
 
 TestWindow::TestWindow(HWND parent, const RECT& rect, DWORD style, Handler handler) : handler_(std::move(handler)) {
-    static const bool registered = [] {
-        WNDCLASSEXW windowClass{};
-        windowClass.cbSize = sizeof(windowClass);
-        windowClass.lpfnWndProc = &TestWindow::WindowProc;
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-        windowClass.lpszClassName = kTestWindowClass;
-        return RegisterClassExW(&windowClass) != 0;
-    }();
-    if (!registered) return;
-    window_ = CreateWindowExW(0, kTestWindowClass, L"CLIP test", style, rect.left, rect.top, rect.right - rect.left,
-                              rect.bottom - rect.top, parent, nullptr, GetModuleHandleW(nullptr), this);
+    const foundation::WindowClass windowClass{.name = kTestWindowClass,
+                                              .background = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH))};
+    CreateWindowOf(GetModuleHandleW(nullptr), windowClass, L"CLIP test",
+                   {.style = style,
+                    .x = rect.left,
+                    .y = rect.top,
+                    .width = rect.right - rect.left,
+                    .height = rect.bottom - rect.top,
+                    .parent = parent});
 }
 
 TestWindow::~TestWindow() { Destroy(); }
 
-void TestWindow::Destroy() {
-    if (window_) DestroyWindow(window_);
-}
+void TestWindow::Destroy() { DestroyOwnWindow(); }
 
-LRESULT CALLBACK TestWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* self = reinterpret_cast<TestWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (message == WM_NCCREATE) {
-        self = static_cast<TestWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-        self->window_ = window;
+LRESULT TestWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (handler_) {
+        if (auto answer = handler_(hwnd_, message, wParam, lParam)) return *answer;
     }
-    if (self && self->handler_) {
-        if (auto answer = self->handler_(window, message, wParam, lParam)) return *answer;
-    }
-    if (self && message == WM_NCDESTROY) {
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        self->window_ = nullptr;
-    }
-    return DefWindowProcW(window, message, wParam, lParam);
+    return WindowBase::HandleMessage(message, wParam, lParam);
 }
 
 Canvas::Canvas(int width, int height, COLORREF fill) : width_(width), height_(height) {

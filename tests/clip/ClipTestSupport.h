@@ -12,6 +12,8 @@
 #include <optional>
 #include <string>
 
+#include "win32/WindowBase.h"
+
 namespace cliptest {
 
 inline constexpr GUID kLibId = {0x00AC9380, 0x5F99, 0x11D1, {0x9D, 0xED, 0x44, 0x45, 0x53, 0x54, 0x00, 0x00}};
@@ -76,7 +78,7 @@ UINT BinaryClipboardFormat();
 
 // A window whose messages go to `handler` first; what it does not answer goes to the
 // default window procedure.
-class TestWindow {
+class TestWindow final : public foundation::WindowBase {
 public:
     using Handler = std::function<std::optional<LRESULT>(HWND, UINT, WPARAM, LPARAM)>;
     TestWindow(HWND parent, const RECT& rect, DWORD style, Handler handler = {});
@@ -84,13 +86,12 @@ public:
     TestWindow(const TestWindow&) = delete;
     TestWindow& operator=(const TestWindow&) = delete;
 
-    HWND Get() const { return window_; }
+    HWND Get() const { return hwnd_; }
     void Destroy();
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     Handler handler_;
-    HWND window_ = nullptr;
 };
 
 // A 32-bit top-down bitmap in a memory device context, for reading back drawn pixels.

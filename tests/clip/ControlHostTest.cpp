@@ -165,7 +165,7 @@ TEST_F(ControlHostTest, AtlControlHostCreatesActivatesAndDrawsTheControl) {
         ComPtr<IConnectionPointContainer> points = control.As<IConnectionPointContainer>(IID_IConnectionPointContainer);
         ComPtr<IConnectionPoint> point;
         ASSERT_EQ(points->FindConnectionPoint(kEventsIid, point.Put()), S_OK);
-        auto sink = ComPtr<EventSink>::Adopt(new EventSink);
+        auto sink = MakeComObject<EventSink>();
         DWORD cookie = 0;
         ASSERT_EQ(point->Advise(sink.Get(), &cookie), S_OK);
         ASSERT_EQ(CallMethod(control.Get(), kStartViewer), S_OK);
@@ -244,14 +244,6 @@ class MemoryPropertyBag final : public TestObject<IPropertyBag> {
 public:
     std::vector<std::pair<std::wstring, LONG>> values;
 
-    STDMETHODIMP QueryInterface(REFIID iid, void** out) override {
-        if (!out) return E_POINTER;
-        *out = nullptr;
-        if (iid != IID_IUnknown && iid != IID_IPropertyBag) return E_NOINTERFACE;
-        *out = static_cast<IPropertyBag*>(this);
-        AddRef();
-        return S_OK;
-    }
     STDMETHODIMP Read(LPCOLESTR name, VARIANT* value, IErrorLog*) override {
         for (const auto& [key, number] : values) {
             if (key == name) {
@@ -270,6 +262,11 @@ public:
         values.emplace_back(name, number.lVal);
         return S_OK;
     }
+
+private:
+    void* FindInterface(REFIID iid) override {
+        return iid == IID_IPropertyBag ? static_cast<IPropertyBag*>(this) : nullptr;
+    }
 };
 
 TEST_F(ControlHostTest, StateRoundTripsThroughPropertyBagAndStorage) {
@@ -280,7 +277,7 @@ TEST_F(ControlHostTest, StateRoundTripsThroughPropertyBagAndStorage) {
     SIZEL extent{1234, 567};
     first->SetExtent(DVASPECT_CONTENT, &extent);
 
-    auto bag = ComPtr<MemoryPropertyBag>::Adopt(new MemoryPropertyBag);
+    auto bag = MakeComObject<MemoryPropertyBag>();
     ASSERT_EQ(first.As<IPersistPropertyBag>(IID_IPersistPropertyBag)->Save(bag.Get(), TRUE, TRUE), S_OK);
     EXPECT_EQ(bag->values, (std::vector<std::pair<std::wstring, LONG>>{
                                {L"_Version", 0x00010000}, {L"_ExtentX", 1234}, {L"_ExtentY", 567}, {L"_StockProps", 0}}));

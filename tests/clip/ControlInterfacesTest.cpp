@@ -177,8 +177,8 @@ TEST_F(ControlInterfacesTest, ConnectionPointTakesAnyNumberOfSinks) {
     ASSERT_EQ(point->GetConnectionPointContainer(back.Put()), S_OK);
     EXPECT_EQ(back.Get(), container.Get());
 
-    auto first = ComPtr<EventSink>::Adopt(new EventSink);
-    auto second = ComPtr<EventSink>::Adopt(new EventSink);
+    auto first = MakeComObject<EventSink>();
+    auto second = MakeComObject<EventSink>();
     const DWORD firstCookie = control_->Connect(first.Get());
     const DWORD secondCookie = control_->Connect(second.Get());
     ASSERT_NE(firstCookie, 0u);
@@ -215,7 +215,8 @@ TEST_F(ControlInterfacesTest, ConnectionPointTakesAnyNumberOfSinks) {
     EXPECT_EQ(second->Refs(), 1);
 }
 
-// An object that aggregates the control, as a container's extended control does.
+// An object that aggregates the control, as a container's extended control does: its own
+// IUnknown answers, and everything else is the inner object's.
 class Aggregate final : public TestObject<IUnknown> {
 public:
     ComPtr<IUnknown> inner;
@@ -228,10 +229,13 @@ public:
         }
         return inner ? inner->QueryInterface(iid, out) : E_NOINTERFACE;
     }
+
+private:
+    void* FindInterface(REFIID) override { return nullptr; }
 };
 
 TEST_F(ControlInterfacesTest, ControlCanBeAggregated) {
-    auto outer = ComPtr<Aggregate>::Adopt(new Aggregate);
+    auto outer = MakeComObject<Aggregate>();
     ComPtr<IDispatch> refused;
     EXPECT_EQ(CoCreateInstance(kClipClsid, outer.Get(), CLSCTX_INPROC_SERVER, IID_IDispatch, refused.PutVoid()),
               CLASS_E_NOAGGREGATION);

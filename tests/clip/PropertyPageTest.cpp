@@ -15,14 +15,6 @@ constexpr char kNoProperties[] = "There are no properties to set for this contro
 
 class PageSite final : public TestObject<IPropertyPageSite> {
 public:
-    STDMETHODIMP QueryInterface(REFIID iid, void** out) override {
-        if (!out) return E_POINTER;
-        *out = nullptr;
-        if (iid != IID_IUnknown && iid != IID_IPropertyPageSite) return E_NOINTERFACE;
-        *out = static_cast<IPropertyPageSite*>(this);
-        AddRef();
-        return S_OK;
-    }
     STDMETHODIMP OnStatusChange(DWORD) override { return S_OK; }
     STDMETHODIMP GetLocaleID(LCID* lcid) override {
         if (!lcid) return E_POINTER;
@@ -34,6 +26,11 @@ public:
         return E_NOTIMPL;
     }
     STDMETHODIMP TranslateAccelerator(MSG*) override { return S_FALSE; }
+
+private:
+    void* FindInterface(REFIID iid) override {
+        return iid == IID_IPropertyPageSite ? static_cast<IPropertyPageSite*>(this) : nullptr;
+    }
 };
 
 // The texts of the static controls under `window`, and the size of any picture among them.
@@ -84,7 +81,7 @@ TEST_F(PropertyPageTest, PageFromItsClassObjectSaysThereAreNoProperties) {
     CoTaskMemFree(info.pszDocString);
     CoTaskMemFree(info.pszHelpFile);
 
-    auto site = ComPtr<PageSite>::Adopt(new PageSite);
+    auto site = MakeComObject<PageSite>();
     ASSERT_EQ(page->SetPageSite(site.Get()), S_OK);
     ComPtr<IUnknown> control;
     ASSERT_EQ(CoCreateInstance(kClipClsid, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown, control.PutVoid()), S_OK);

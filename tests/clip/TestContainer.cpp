@@ -6,19 +6,11 @@
 
 namespace cliptest {
 
-STDMETHODIMP TestSite::QueryInterface(REFIID iid, void** out) {
-    if (!out) return E_POINTER;
-    *out = nullptr;
-    if (iid == IID_IUnknown || iid == IID_IOleClientSite)
-        *out = static_cast<IOleClientSite*>(this);
-    else if (iid == IID_IOleWindow || iid == IID_IOleInPlaceSite)
-        *out = static_cast<IOleInPlaceSite*>(this);
-    else if (iid == IID_IOleInPlaceUIWindow || iid == IID_IOleInPlaceFrame)
-        *out = static_cast<IOleInPlaceFrame*>(this);
-    else
-        return E_NOINTERFACE;
-    AddRef();
-    return S_OK;
+void* TestSite::FindInterface(REFIID iid) {
+    if (iid == IID_IOleClientSite) return static_cast<IOleClientSite*>(this);
+    if (iid == IID_IOleWindow || iid == IID_IOleInPlaceSite) return static_cast<IOleInPlaceSite*>(this);
+    if (iid == IID_IOleInPlaceUIWindow || iid == IID_IOleInPlaceFrame) return static_cast<IOleInPlaceFrame*>(this);
+    return nullptr;
 }
 
 STDMETHODIMP TestSite::GetMoniker(DWORD, DWORD, IMoniker** moniker) {
@@ -62,13 +54,8 @@ STDMETHODIMP TestSite::GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIW
     return S_OK;
 }
 
-STDMETHODIMP EventSink::QueryInterface(REFIID iid, void** out) {
-    if (!out) return E_POINTER;
-    *out = nullptr;
-    if (iid != IID_IUnknown && iid != IID_IDispatch && iid != kEventsIid) return E_NOINTERFACE;
-    *out = static_cast<IDispatch*>(this);
-    AddRef();
-    return S_OK;
+void* EventSink::FindInterface(REFIID iid) {
+    return iid == IID_IDispatch || iid == kEventsIid ? static_cast<IDispatch*>(this) : nullptr;
 }
 
 STDMETHODIMP EventSink::GetTypeInfoCount(UINT* count) {
@@ -116,7 +103,7 @@ HWND ReadHwndProperty(IUnknown* control) {
 }
 
 HostedControl::HostedControl(HWND parent, const RECT& position, bool activate)
-    : parent_(parent), position_(position), site_(ComPtr<TestSite>::Adopt(new TestSite(parent, position))) {
+    : parent_(parent), position_(position), site_(MakeComObject<TestSite>(parent, position)) {
     if (FAILED(CoCreateInstance(kClipClsid, nullptr, CLSCTX_INPROC_SERVER, IID_IOleObject, object_.PutVoid()))) return;
     object_->SetClientSite(site_.Get());
     if (auto persist = object_.As<IPersistStreamInit>(IID_IPersistStreamInit)) persist->InitNew();

@@ -9,28 +9,20 @@
 
 #include <functional>
 
-#include "clip/ComPtr.h"
+#include "win32/ComObject.h"
+#include "win32/ComPtr.h"
 
 namespace cliptest {
 
-using clip::ComPtr;
+using foundation::ComPtr;
+using foundation::MakeComObject;
 
-// Reference counting for the tests' own COM objects; Refs() lets a test check that the
-// control let go of everything it was given.
+// The tests' own COM objects; Refs() lets a test check that the control let go of
+// everything it was given.
 template <typename... Interfaces>
-class TestObject : public Interfaces... {
+class TestObject : public foundation::ComObject<Interfaces...> {
 public:
-    virtual ~TestObject() = default;
-    STDMETHODIMP_(ULONG) AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&refs_)); }
-    STDMETHODIMP_(ULONG) Release() override {
-        const LONG left = InterlockedDecrement(&refs_);
-        if (left == 0) delete this;
-        return static_cast<ULONG>(left);
-    }
-    LONG Refs() const { return refs_; }
-
-private:
-    LONG refs_ = 1;
+    LONG Refs() const { return this->References(); }
 };
 
 class TestSite final : public TestObject<IOleClientSite, IOleInPlaceSite, IOleInPlaceFrame> {
@@ -39,8 +31,6 @@ public:
 
     int inPlaceActivations = 0;
     int inPlaceDeactivations = 0;
-
-    STDMETHODIMP QueryInterface(REFIID iid, void** out) override;
 
     // IOleClientSite
     STDMETHODIMP SaveObject() override { return S_OK; }
@@ -80,6 +70,8 @@ public:
     STDMETHODIMP TranslateAccelerator(LPMSG, WORD) override { return S_FALSE; }
 
 private:
+    void* FindInterface(REFIID iid) override;
+
     HWND window_;
     RECT position_;
 };
@@ -91,8 +83,6 @@ public:
 
     int events = 0;
     int otherCalls = 0;
-
-    STDMETHODIMP QueryInterface(REFIID iid, void** out) override;
     STDMETHODIMP GetTypeInfoCount(UINT* count) override;
     STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo** info) override;
     STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
@@ -100,6 +90,8 @@ public:
                         UINT*) override;
 
 private:
+    void* FindInterface(REFIID iid) override;
+
     std::function<void()> onEvent_;
 };
 

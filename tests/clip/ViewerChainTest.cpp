@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -39,6 +41,7 @@ public:
         joined_ = false;
     }
     HWND Window() const { return window_.Get(); }
+    const std::string& Name() const { return name_; }
 
     HWND next = nullptr;
     // When set, the notification goes on with these parameters instead of its own.
@@ -78,10 +81,10 @@ protected:
     void SetUp() override {
         ControlTest::SetUp();
         parent_ = std::make_unique<TestWindow>(nullptr, RECT{0, 0, 200, 100}, WS_OVERLAPPEDWINDOW);
-        sink_ = ComPtr<EventSink>::Adopt(new EventSink([this] {
+        sink_ = MakeComObject<EventSink>([this] {
             log_.push_back("event");
             if (onEvent_) onEvent_();
-        }));
+        });
     }
     void TearDown() override {
         onEvent_ = nullptr;
@@ -103,6 +106,33 @@ protected:
         viewers_.push_back(std::make_unique<ChainViewer>(name, log_));
         return *viewers_.back();
     }
+    // Builds the chain from its tail to its head: each name is a viewer joining there, and
+    // the control joins where kControl stands (kIdleControl: made there but not started;
+    // kInactiveControl: made without a window). Then lets the joins settle.
+    HostedControl& BuildChain(std::initializer_list<std::string_view> members) {
+        HostedControl* control = nullptr;
+        for (const std::string_view member : members) {
+            if (member == kControl || member == kIdleControl || member == kInactiveControl) {
+                control = &MakeControl(member != kInactiveControl);
+                if (member == kControl) control->StartViewer();
+            } else {
+                MakeViewer(std::string(member).c_str()).Join();
+            }
+        }
+        Settle();
+        return *control;
+    }
+    ChainViewer& Viewer(std::string_view name) {
+        for (const auto& viewer : viewers_) {
+            if (viewer->Name() == name) return *viewer;
+        }
+        ADD_FAILURE() << "no viewer " << name;
+        return *viewers_.front();
+    }
+
+    static constexpr std::string_view kControl = "[control]";
+    static constexpr std::string_view kIdleControl = "[idle control]";
+    static constexpr std::string_view kInactiveControl = "[inactive control]";
     // Lets joins and their notifications settle, then starts a fresh log.
     void Settle() {
         PumpFor(50);
@@ -138,9 +168,7 @@ const ClipboardChange kChanges[] = {
 };
 
 TEST_F(ViewerChainTest, EveryChangeRaisesExactlyOneEvent) {
-    HostedControl& control = MakeControl();
-    control.StartViewer();
-    Settle();
+    HostedControl& control = BuildChain({kControl});
     // The only viewer: the notification passed on to no window does nothing.
     for (const ClipboardChange& change : kChanges) {
         sink_->events = 0;
@@ -159,14 +187,10 @@ TEST_F(ViewerChainTest, EveryChangeRaisesExactlyOneEvent) {
 }
 
 TEST_F(ViewerChainTest, NotificationPassesOnAfterTheEventWithBothParametersZero) {
-    ChainViewer& tail = MakeViewer("T");
-    tail.Join();
-    HostedControl& control = MakeControl();
-    control.StartViewer();
-    ChainViewer& head = MakeViewer("H");
-    head.Join();
+    HostedControl& control = BuildChain({"T", kControl, "H"});
+    ChainViewer& tail = Viewer("T");
+    ChainViewer& head = Viewer("H");
     head.passOnWith = {{0x1234, 0x5678}};
-    Settle();
     EXPECT_EQ(head.next, control.Window());
 
     EXPECT_EQ(ChangeClipboard(), (Log{"H", "event", "T"}));
@@ -182,15 +206,9 @@ TEST_F(ViewerChainTest, NotificationPassesOnAfterTheEventWithBothParametersZero)
 }
 
 TEST_F(ViewerChainTest, WindowsLeavingAfterTheControlAreRepairedOrPassedOn) {
-    ChainViewer& tail = MakeViewer("T");
-    tail.Join();
-    ChainViewer& middle = MakeViewer("M");
-    middle.Join();
-    HostedControl& control = MakeControl();
-    control.StartViewer();
-    ChainViewer& head = MakeViewer("H");
-    head.Join();
-    Settle();
+    HostedControl& control = BuildChain({"T", "M", kControl, "H"});
+    ChainViewer& tail = Viewer("T");
+    ChainViewer& middle = Viewer("M");
     ASSERT_EQ(ChangeClipboard(), (Log{"H", "event", "M", "T"}));
 
     // The tail leaving is not the control's business: it passes the news on.
@@ -210,15 +228,8 @@ TEST_F(ViewerChainTest, WindowsLeavingAfterTheControlAreRepairedOrPassedOn) {
 }
 
 TEST_F(ViewerChainTest, WindowLeavingRightAfterTheControlIsReplacedByItsSuccessor) {
-    ChainViewer& tail = MakeViewer("T");
-    tail.Join();
-    ChainViewer& middle = MakeViewer("M");
-    middle.Join();
-    HostedControl& control = MakeControl();
-    control.StartViewer();
-    ChainViewer& head = MakeViewer("H");
-    head.Join();
-    Settle();
+    HostedControl& control = BuildChain({"T", "M", kControl, "H"});
+    ChainViewer& middle = Viewer("M");
 
     middle.Leave();
     EXPECT_EQ(log_, (Log{"H:chain"}));
@@ -227,13 +238,9 @@ TEST_F(ViewerChainTest, WindowLeavingRightAfterTheControlIsReplacedByItsSuccesso
 }
 
 TEST_F(ViewerChainTest, ControlLeavingRepairsTheChainForTheOthers) {
-    ChainViewer& tail = MakeViewer("T");
-    tail.Join();
-    HostedControl& control = MakeControl();
-    control.StartViewer();
-    ChainViewer& head = MakeViewer("H");
-    head.Join();
-    Settle();
+    HostedControl& control = BuildChain({"T", kControl, "H"});
+    ChainViewer& tail = Viewer("T");
+    ChainViewer& head = Viewer("H");
 
     control.StopViewer();
     EXPECT_EQ(log_, (Log{"H:chain"}));
@@ -248,12 +255,7 @@ TEST_F(ViewerChainTest, ControlLeavingRepairsTheChainForTheOthers) {
 }
 
 TEST_F(ViewerChainTest, StopViewerBeforeStartViewerDoesNothing) {
-    ChainViewer& tail = MakeViewer("T");
-    tail.Join();
-    ChainViewer& head = MakeViewer("H");
-    head.Join();
-    HostedControl& control = MakeControl();
-    Settle();
+    HostedControl& control = BuildChain({"T", "H", kIdleControl});
     log_.clear();
     control.StopViewer();
     PumpFor(50);
@@ -262,11 +264,8 @@ TEST_F(ViewerChainTest, StopViewerBeforeStartViewerDoesNothing) {
 }
 
 TEST_F(ViewerChainTest, StartViewerTwiceJoinsOnce) {
-    ChainViewer& tail = MakeViewer("T");
-    tail.Join();
-    HostedControl& control = MakeControl();
-    control.StartViewer();
-    Settle();
+    HostedControl& control = BuildChain({"T", kControl});
+    ChainViewer& tail = Viewer("T");
     control.StartViewer();
     PumpFor(50);
     EXPECT_TRUE(log_.empty()) << "a second join would have been notified";
@@ -295,13 +294,7 @@ TEST_F(ViewerChainTest, StartStopStartJoinsAgainBeforeTheNewHead) {
 }
 
 TEST_F(ViewerChainTest, DestroyingTheWindowWhileViewingLeavesTheChain) {
-    ChainViewer& tail = MakeViewer("T");
-    tail.Join();
-    HostedControl& control = MakeControl();
-    control.StartViewer();
-    ChainViewer& head = MakeViewer("H");
-    head.Join();
-    Settle();
+    HostedControl& control = BuildChain({"T", kControl, "H"});
 
     // Deactivation destroys the window.
     ASSERT_EQ(control.Object()->Close(OLECLOSE_NOSAVE), S_OK);
@@ -318,13 +311,7 @@ TEST_F(ViewerChainTest, DestroyingTheWindowWhileViewingLeavesTheChain) {
 }
 
 TEST_F(ViewerChainTest, DestroyingTheHostWindowTakesTheControlOutOfTheChain) {
-    ChainViewer& tail = MakeViewer("T");
-    tail.Join();
-    HostedControl& control = MakeControl();
-    control.StartViewer();
-    ChainViewer& head = MakeViewer("H");
-    head.Join();
-    Settle();
+    HostedControl& control = BuildChain({"T", kControl, "H"});
 
     parent_->Destroy();
     EXPECT_EQ(control.Window(), nullptr);
@@ -353,12 +340,8 @@ TEST_F(ViewerChainTest, StoppedThenDestroyedControlJoinsOnceWhenStartedAgain) {
 }
 
 TEST_F(ViewerChainTest, StartViewerWithoutAWindowLeavesTheChainAlone) {
-    ChainViewer& tail = MakeViewer("T");
-    tail.Join();
-    ChainViewer& head = MakeViewer("H");
-    head.Join();
-    HostedControl& control = MakeControl(false);
-    Settle();
+    HostedControl& control = BuildChain({"T", "H", kInactiveControl});
+    ChainViewer& head = Viewer("H");
     control.StartViewer();
     PumpFor(50);
     EXPECT_EQ(GetClipboardViewer(), head.Window());
@@ -371,11 +354,7 @@ TEST_F(ViewerChainTest, StartViewerWithoutAWindowLeavesTheChainAlone) {
 }
 
 TEST_F(ViewerChainTest, ChangeMadeByTheHandlerIsReportedBeforeTheFirstIsPassedOn) {
-    ChainViewer& tail = MakeViewer("T");
-    tail.Join();
-    HostedControl& control = MakeControl();
-    control.StartViewer();
-    Settle();
+    HostedControl& control = BuildChain({"T", kControl});
     bool changed = false;
     onEvent_ = [&] {
         if (changed) return;

@@ -89,7 +89,7 @@ TEST(FailureTest, AFailedCallIsNamedWithItsCodeAndCarriesTheCode) {
 // A COM method of a test object that fails the way its body says.
 class Thrower final : public foundation::ComObject<IDispatch> {
 public:
-    Thrower(IUnknown* outer, int kind) : ComObject(outer), kind_(kind) {}
+    explicit Thrower(int kind) : kind_(kind) {}
     STDMETHODIMP GetTypeInfoCount(UINT*) override { return E_NOTIMPL; }
     STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
     STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }

@@ -15,8 +15,7 @@ namespace slotpad::win32 {
 class ControlSite final : public foundation::ComObject<IOleClientSite, IOleInPlaceSite, IOleInPlaceFrame,
                                                       IOleControlSite, IDispatch> {
 public:
-    ControlSite(IUnknown* outer, HWND container, const RECT& position)
-        : ComObject(outer), container_(container), position_(position) {}
+    ControlSite(HWND container, const RECT& position) : container_(container), position_(position) {}
 
     // IOleClientSite
     STDMETHODIMP SaveObject() override { return E_NOTIMPL; }
@@ -82,8 +81,8 @@ private:
 // NewClipboardElement to the program.
 class ClipEventSink final : public foundation::ComObject<IDispatch> {
 public:
-    ClipEventSink(IUnknown* outer, REFIID eventsIid, std::function<void()> onNewElement)
-        : ComObject(outer), eventsIid_(eventsIid), onNewElement_(std::move(onNewElement)) {}
+    ClipEventSink(REFIID eventsIid, std::function<void()> onNewElement)
+        : eventsIid_(eventsIid), onNewElement_(std::move(onNewElement)) {}
 
     STDMETHODIMP GetTypeInfoCount(UINT* count) override;
     STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
