@@ -9,9 +9,9 @@ namespace clip {
 
 namespace {
 
-constexpr DISPID kStopViewer = 1;
-constexpr DISPID kStartViewer = 2;
-constexpr DISPID kNewClipboardElement = 1;
+constexpr DISPID kStopViewer = DISPID_CLIP_STOPVIEWER;
+constexpr DISPID kStartViewer = DISPID_CLIP_STARTVIEWER;
+constexpr DISPID kNewClipboardElement = DISPID_CLIP_NEWCLIPBOARDELEMENT;
 
 constexpr DWORD kMiscStatus = OLEMISC_SETCLIENTSITEFIRST | OLEMISC_ACTIVATEWHENVISIBLE | OLEMISC_INSIDEOUT |
                               OLEMISC_CANTLINKINSIDE | OLEMISC_ONLYICONIC | OLEMISC_RECOMPOSEONRESIZE;

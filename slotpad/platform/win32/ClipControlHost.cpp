@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "clip_h.h"
 #include "slotpad/platform/win32/ControlSite.h"
 
 namespace slotpad::win32 {
@@ -10,10 +11,10 @@ namespace slotpad::win32 {
 namespace {
 
 // The control's identity, as its type library publishes it.
-constexpr CLSID kClipClsid = {0x00AC9383, 0x5F99, 0x11D1, {0x9D, 0xED, 0x44, 0x45, 0x53, 0x54, 0x00, 0x00}};
-constexpr IID kClipEventsIid = {0x00AC9382, 0x5F99, 0x11D1, {0x9D, 0xED, 0x44, 0x45, 0x53, 0x54, 0x00, 0x00}};
-constexpr DISPID kStopViewer = 1;
-constexpr DISPID kStartViewer = 2;
+const CLSID& kClipClsid = CLSID_Clip;
+const IID& kClipEventsIid = DIID__DClipEvents;
+constexpr DISPID kStopViewer = DISPID_CLIP_STOPVIEWER;
+constexpr DISPID kStartViewer = DISPID_CLIP_STARTVIEWER;
 
 // Where the control sits on the main window, in pixels (720, 2160 twips; 360 by 360).
 constexpr RECT kControlRect{48, 144, 48 + 24, 144 + 24};

@@ -2,6 +2,8 @@
 
 #include <olectl.h>
 
+#include "clip_h.h"
+
 #include "win32/Failure.h"
 
 namespace slotpad::win32 {
@@ -109,7 +111,7 @@ STDMETHODIMP ClipEventSink::GetTypeInfoCount(UINT* count) {
 
 STDMETHODIMP ClipEventSink::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT* result, EXCEPINFO*, UINT*) {
     if (result) VariantInit(result);
-    constexpr DISPID kNewClipboardElement = 1;
+    constexpr DISPID kNewClipboardElement = DISPID_CLIP_NEWCLIPBOARDELEMENT;
     if (id != kNewClipboardElement) return DISP_E_MEMBERNOTFOUND;
     // The program's handling runs inside the control's call: nothing may unwind into it.
     return foundation::ComBarrier([&] {

@@ -5,23 +5,11 @@
 #include <vector>
 
 #include "slotpad/platform/win32/Utf.h"
+#include "win32/ModulePath.h"
 
 namespace slotpad::win32 {
 
 namespace {
-
-std::wstring ModulePath() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (n == 0) return {};
-        if (n < path.size()) {
-            path.resize(n);
-            return path;
-        }
-        path.resize(path.size() * 2);
-    }
-}
 
 std::string FolderOf(const std::wstring& modulePath) {
     const auto slash = modulePath.find_last_of(L"\\/");
@@ -60,7 +48,7 @@ int ScreenDpi(int index) {
 }  // namespace
 
 Win32Application::Win32Application(std::string title) : title_(std::move(title)) {
-    const std::wstring module = ModulePath();
+    const std::wstring module = foundation::ModulePath(nullptr);
     folder_ = FolderOf(module);
     version_ = VersionOf(module);
 }
