@@ -26,6 +26,25 @@ function(slotpad_warnings target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
 endfunction()
 
+# slotpad_include_root(<target> <folder>)
+# Gives <target> an include root of its own that holds only <folder> (a path below the
+# source tree, included by that same path), so that a library sees its own headers and
+# those of the libraries it links, and an include of a layer above it fails the build.
+function(slotpad_include_root target folder)
+  set(_root ${CMAKE_BINARY_DIR}/include-roots/${target})
+  get_filename_component(_parent ${_root}/${folder} DIRECTORY)
+  file(MAKE_DIRECTORY ${_parent})
+  if(NOT EXISTS ${_root}/${folder})
+    file(CREATE_LINK ${CMAKE_SOURCE_DIR}/${folder} ${_root}/${folder} SYMBOLIC)
+  endif()
+  get_target_property(_type ${target} TYPE)
+  if(_type STREQUAL "INTERFACE_LIBRARY")
+    target_include_directories(${target} INTERFACE ${_root})
+  else()
+    target_include_directories(${target} PUBLIC ${_root})
+  endif()
+endfunction()
+
 # nlohmann-json is header-only; the cross compilers must not see the rest of
 # /usr/include, so they get a folder holding just that library.
 add_library(nlohmann_json_headers INTERFACE)
@@ -54,6 +73,8 @@ function(slotpad_gtest)
   add_executable(${T_NAME} ${T_SOURCES})
   slotpad_warnings(${T_NAME})
   target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+  # Tests reach the fakes and fixtures of the whole tree.
+  target_include_directories(${T_NAME} PRIVATE ${CMAKE_SOURCE_DIR})
   if(NOT T_TIMEOUT)
     set(T_TIMEOUT 300)
   endif()

@@ -21,9 +21,7 @@ private:
 
 }  // namespace
 
-Capture::Capture(SlotList& list, Settings& settings, Clipboard& clipboard, const SlotRecord& blankSlot,
-                 PanelRefresh& panel)
-    : list_(list), settings_(settings), clipboard_(clipboard), blankSlot_(blankSlot), panel_(panel) {}
+Capture::Capture(SlotBook& book, Clipboard& clipboard) : book_(book), clipboard_(clipboard) {}
 
 void Capture::Clip_NewClipboardElement() {
     if (ignoreClip_) return;
@@ -38,17 +36,13 @@ void Capture::Add_To_Clipboard(const std::string& Str, bool ForceAdd) {
 
     const int16_t Match = ForceAdd ? -1 : Find_Match(Str);
     if (Match >= 0) {
-        SlotRecord& slot = list_.Nodes[Match].Slot;
-        if (Str != slot.Text) {
+        if (Str != book_.Record(Match).Text) {
             // Same text in other letter case: the slot takes the newest spelling.
-            slot.Text = Str;
-            settings_.CurSlot = Match;
-            panel_.Refresh_Pics();
+            book_.Respell(Match, Str);
             return;
         }
-        if (settings_.CurSlot == Match) return;
-        settings_.CurSlot = Match;
-        panel_.Refresh_Pics();
+        if (book_.CurSlot() == Match) return;
+        book_.Select(Match);
         return;
     }
 
@@ -56,110 +50,95 @@ void Capture::Add_To_Clipboard(const std::string& Str, bool ForceAdd) {
     int16_t target = FindBlankSlot();
     if (target == NIL_NODE) target = FindPlacementTarget();
 
-    const int16_t mode = settings_.AddMode;
+    const int16_t mode = book_.CurrentSettings().AddMode;
     if (mode == POS_TOP || mode == POS_BOTTOM) {
         // The recycled slot leaves its place and the element enters at the chosen end,
         // reusing the freed node. Only an empty list has no target.
-        if (IsNode(target)) {
-            list_.Remove_Node(target);
-        } else if (list_.LastPos >= 0) {
-            return;
-        }
-        int16_t newNode = NIL_NODE;
-        if (list_.Insert_Node(Rec, mode, newNode)) settings_.CurSlot = newNode;
+        if (!IsNode(target) && book_.List().LastPos >= 0) return;
+        book_.Reinsert(target, Rec, mode);
     } else {
         if (!IsNode(target)) return;
-        list_.Nodes[target].Slot = std::move(Rec);
-        settings_.CurSlot = target;
+        book_.Overwrite(target, std::move(Rec));
     }
-    panel_.Refresh_Pics();
 }
 
 int16_t Capture::Find_Match(const std::string& Str) const {
+    const SlotList& list = book_.List();
     int16_t Result = -1;
-    int16_t n = list_.HeadNode;
-    for (int i = 0; i <= list_.LastPos && IsNode(n); ++i) {
-        const std::string& text = list_.Nodes[n].Slot.Text;
-        const bool equal = settings_.IgnoreCase == 1 ? EqualIgnoringAnsiCase(Str, text) : Str == text;
+    int16_t n = list.HeadNode;
+    for (int i = 0; i <= list.LastPos && IsNode(n); ++i) {
+        const std::string& text = list.Nodes[n].Slot.Text;
+        const bool equal = book_.CurrentSettings().IgnoreCase == 1 ? EqualIgnoringAnsiCase(Str, text) : Str == text;
         if (equal) {
             Result = n;
-            if (n == settings_.CurSlot) break;
+            if (n == book_.CurSlot()) break;
         }
-        n = list_.Nodes[n].NextNode;
+        n = list.Nodes[n].NextNode;
     }
     return Result;
 }
 
 void Capture::Select_Item(int16_t Pos, bool Refresh) {
     if (Pos == NIL_NODE) return;
-    settings_.CurSlot = Pos;
+    // Without Refresh the caller shows the change with its own next one.
+    book_.Select(Pos, false);
     if (Pos >= 0) {
         if (!IsNode(Pos)) return;
         // The clip control reports our own write before SetText returns; the flag keeps
         // that report from being captured as a new element.
         IgnoreClipScope ignore(ignoreClip_);
         if (!clipboard_.Clear()) return;
-        if (!clipboard_.SetText(list_.Nodes[Pos].Slot.Text)) return;
+        if (!clipboard_.SetText(book_.Record(Pos).Text)) return;
     }
-    if (Refresh) panel_.Refresh_Pics();
+    if (Refresh) book_.Select(Pos);
 }
-
-void Capture::Verify_Locks() {
-    int16_t n = list_.HeadNode;
-    for (int i = 0; i <= list_.LastPos && IsNode(n); ++i) {
-        if (list_.Nodes[n].Slot.Locked == VB_FALSE) return;
-        n = list_.Nodes[n].NextNode;
-    }
-    int16_t newNode = NIL_NODE;
-    list_.Insert_Node(blankSlot_, POS_BOTTOM, newNode);
-    panel_.Form_Resize();
-}
-
-bool Capture::IsBlank(int16_t node) const { return list_.Nodes[node].Slot == blankSlot_; }
 
 int16_t Capture::FindBlankSlot() const {
-    int16_t n = list_.HeadNode;
-    for (int i = 0; i <= list_.LastPos && IsNode(n); ++i) {
-        if (IsBlank(n)) return n;
-        n = list_.Nodes[n].NextNode;
+    const SlotList& list = book_.List();
+    int16_t n = list.HeadNode;
+    for (int i = 0; i <= list.LastPos && IsNode(n); ++i) {
+        if (book_.Is_Blank(n)) return n;
+        n = list.Nodes[n].NextNode;
     }
     return NIL_NODE;
 }
 
 int16_t Capture::FindPlacementTarget() const {
-    switch (settings_.AddMode) {
+    const SlotList& list = book_.List();
+    switch (book_.CurrentSettings().AddMode) {
         case POS_TOP: {
-            int16_t n = list_.TailNode;
+            int16_t n = list.TailNode;
             for (int steps = 0; IsNode(n) && steps < MAX_NODES; ++steps) {
-                if (list_.Nodes[n].Slot.Locked == VB_FALSE) return n;
-                n = list_.Nodes[n].PrevNode;
+                if (list.Nodes[n].Slot.Locked == VB_FALSE) return n;
+                n = list.Nodes[n].PrevNode;
             }
-            return list_.TailNode;
+            return list.TailNode;
         }
         case POS_BOTTOM:
-            return SearchDownForUnlocked(list_.HeadNode);
+            return SearchDownForUnlocked(list.HeadNode);
         default:
             // With no current slot the next available slot is searched from the top.
-            return SearchDownForUnlocked(IsNode(settings_.CurSlot) ? list_.Nodes[settings_.CurSlot].NextNode
-                                                                   : list_.HeadNode);
+            return SearchDownForUnlocked(IsNode(book_.CurSlot()) ? list.Nodes[book_.CurSlot()].NextNode
+                                                                   : list.HeadNode);
     }
 }
 
 // Downward search that wraps once to the top; a second run off the bottom (every slot
 // locked) takes the bottom slot.
 int16_t Capture::SearchDownForUnlocked(int16_t start) const {
+    const SlotList& list = book_.List();
     int16_t n = start;
     int runsOffBottom = 0;
     for (int steps = 0; steps < 3 * MAX_NODES; ++steps) {
         if (!IsNode(n)) {
             if (++runsOffBottom == 2) break;
-            n = list_.HeadNode;
+            n = list.HeadNode;
             continue;
         }
-        if (list_.Nodes[n].Slot.Locked == VB_FALSE) return n;
-        n = list_.Nodes[n].NextNode;
+        if (list.Nodes[n].Slot.Locked == VB_FALSE) return n;
+        n = list.Nodes[n].NextNode;
     }
-    return list_.TailNode;
+    return list.TailNode;
 }
 
 }  // namespace slotpad

@@ -1,14 +1,13 @@
 #pragma once
-// Turns clipboard changes into slots, and slots back into clipboard content.
+// Turns clipboard changes into slots, and slots back into clipboard content: the
+// placement policy over the slot book.
 
 #include <cstddef>
 #include <cstdint>
 #include <string>
 
-#include "slotpad/main/panel/PanelRefresh.h"
 #include "slotpad/platform/Clipboard.h"
-#include "slotpad/store/LinkList.h"
-#include "slotpad/store/Settings.h"
+#include "slotpad/store/SlotBook.h"
 
 namespace slotpad {
 
@@ -18,30 +17,26 @@ public:
     // could not be saved, so it is not captured.
     static constexpr std::size_t MaxTextBytes = 65535;
 
-    Capture(SlotList& list, Settings& settings, Clipboard& clipboard, const SlotRecord& blankSlot,
-            PanelRefresh& panel);
+    Capture(SlotBook& book, Clipboard& clipboard);
 
     // The clip control's NewClipboardElement event.
     void Clip_NewClipboardElement();
 
     void Add_To_Clipboard(const std::string& Str, bool ForceAdd);
     int16_t Find_Match(const std::string& Str) const;
+    // Without Refresh the change of the current slot waits for the caller's next change
+    // to the book to be shown.
     void Select_Item(int16_t Pos, bool Refresh);
-    void Verify_Locks();
 
     bool IgnoreClip() const { return ignoreClip_; }
 
 private:
-    bool IsBlank(int16_t node) const;
     int16_t FindBlankSlot() const;
     int16_t FindPlacementTarget() const;
     int16_t SearchDownForUnlocked(int16_t start) const;
 
-    SlotList& list_;
-    Settings& settings_;
+    SlotBook& book_;
     Clipboard& clipboard_;
-    const SlotRecord& blankSlot_;
-    PanelRefresh& panel_;
     bool ignoreClip_ = false;
 };
 

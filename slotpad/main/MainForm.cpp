@@ -17,10 +17,11 @@ std::string InFolder(const std::string& folder, const std::string& file) {
 MainForm::MainForm(const MainServices& services)
     : sys_(services),
       file_(services.Files, services.App, services.Scr),
-      panel_(list_, settings_, services.Window, services.Scr, services.Surface),
-      capture_(list_, settings_, services.Clip, BlankSlot, panel_),
+      panel_(book_.List(), book_.CurrentSettings(), services.Window, services.Scr, services.Surface),
+      capture_(book_, services.Clip),
       Tip_(services.ToolTip) {
     panel_.SetOverlay(&Tip_);
+    book_.SetObserver(&panel_);
 }
 
 std::string MainForm::TrayTip() const {
@@ -32,17 +33,18 @@ void MainForm::Form_Load() {
     panel_.ResizeStuff();
     panel_.NonClientHeight =
         static_cast<int16_t>(sys_.Window.Height() - sys_.Window.ClientHeight() * sys_.Scr.TwipsPerPixelY());
-    BlankSlot = SlotRecord{VB_FALSE, "", ""};
     panel_.Load_Pictures();
     sys_.Tray.Add(TrayTip());
     sys_.Window.HideFromTaskList();
     helpFile_ = InFolder(sys_.App.Folder(), "SlotPad.hlp");
-    file_.Load_Settings(sys_.Window, list_, settings_);
-    if (list_.LastPos < 0) {
-        int16_t node = NIL_NODE;
-        list_.Insert_Node(BlankSlot, POS_TOP, node);
-    }
-    panel_.Form_Resize();
+    // The book's notification of the loaded slots lays the panel out.
+    book_.Restore([this](SlotList& list, Settings& settings) {
+        file_.Load_Settings(sys_.Window, list, settings);
+        if (list.LastPos < 0) {
+            int16_t node = NIL_NODE;
+            list.Insert_Node(book_.BlankSlot(), POS_TOP, node);
+        }
+    });
     sys_.Window.SetCaption(sys_.App.Title());
     sys_.Window.SetTopmost(sys_.Window.TopChecked());
     sys_.Window.Hide();
@@ -63,7 +65,7 @@ bool MainForm::Form_QueryUnload(CloseReason reason) {
 // A failed save keeps everything in memory; the user hears of it once, from the icon,
 // since the window is already gone. The next close tries again.
 bool MainForm::SaveFromWindowClose() {
-    const bool saved = file_.Save_Settings(sys_.Window, list_, settings_);
+    const bool saved = file_.Save_Settings(sys_.Window, book_.List(), book_.CurrentSettings());
     if (saved) {
         saveFailureReported_ = false;
     } else if (!saveFailureReported_) {
@@ -77,8 +79,9 @@ bool MainForm::SaveFromWindowClose() {
 
 void MainForm::mnuExit_Click() {
     // Nothing here may stop the program from ending: each step's failure is ignored.
-    file_.Save_Settings(sys_.Window, list_, settings_);
+    // The chain is left first: a copy that came in after the save would be lost.
     if (clip_) clip_->StopViewer();
+    file_.Save_Settings(sys_.Window, book_.List(), book_.CurrentSettings());
     sys_.Tray.Delete();
     sys_.Window.Unload();
 }
@@ -136,19 +139,10 @@ void MainForm::RunMenuItem(int id) {
 
 void MainForm::mnuEdit_Click() {}
 void MainForm::mnuAdd_Click() {
-    int16_t node = NIL_NODE;
-    list_.Insert_Node(BlankSlot, POS_BOTTOM, node);  // a full list simply adds nothing
-    panel_.Form_Resize();
+    book_.Add_Slot();  // a full list simply adds nothing
 }
 
-void MainForm::mnuCopy_Click() {
-    const int16_t cur = settings_.CurSlot;
-    if (cur < 0 || cur >= MAX_NODES) return;
-    const SlotRecord copy = list_.Nodes[cur].Slot;
-    int16_t node = NIL_NODE;
-    list_.Insert_Node(copy, POS_BOTTOM, node);
-    panel_.Form_Resize();
-}
+void MainForm::mnuCopy_Click() { book_.Copy_Slot(book_.CurSlot()); }
 void MainForm::mnuClear_Click() {}
 void MainForm::mnuDelete_Click() {}
 void MainForm::mnuPrint_Click() {}

@@ -1,8 +1,8 @@
 #pragma once
 // The main window "Main": start-up, the notification icon, the pop-up menu, closing to
-// the notification area and the exit sequence. It owns the slot list, the settings and
-// the current slot for the whole run and reaches the system only through the platform
-// interfaces it is given.
+// the notification area and the exit sequence. Its slot book holds the slots, the
+// settings and the current slot for the whole run; it reaches the system only through
+// the platform interfaces it is given.
 
 #include <string>
 
@@ -23,6 +23,7 @@
 #include "slotpad/store/LinkList.h"
 #include "slotpad/store/Settings.h"
 #include "slotpad/store/SettingsFile.h"
+#include "slotpad/store/SlotBook.h"
 
 namespace slotpad {
 
@@ -88,8 +89,9 @@ public:
     void mnuOptions_Click();
     void mnuAbout_Click();
 
-    SlotList& List() { return list_; }
-    Settings& CurrentSettings() { return settings_; }
+    SlotBook& Book() { return book_; }
+    const SlotList& List() const { return book_.List(); }
+    const Settings& CurrentSettings() const { return book_.CurrentSettings(); }
     SettingsFile& File() { return file_; }
     SlotPanel& Panel() { return panel_; }
     Capture& Captures() { return capture_; }
@@ -103,7 +105,7 @@ public:
 private:
     void ShowRightMenu(MenuItemId defaultItem);
     void ShowPanelMenu();
-    bool IsValidRow(int r) const { return r >= 0 && r <= list_.LastPos; }
+    bool IsValidRow(int r) const { return r >= 0 && r <= book_.List().LastPos; }
     int TipTwipsX(int x) const { return (x - panel::TEXT_LEFT) * sys_.Scr.TwipsPerPixelX(); }
     int TipTwipsY(int y) const { return (y - Tip_.Top()) * sys_.Scr.TwipsPerPixelY(); }
     void RunMenuItem(int id);
@@ -112,9 +114,7 @@ private:
     MainServices sys_;
     ClipViewer* clip_ = nullptr;
 
-    SlotList list_;
-    Settings settings_;
-    SlotRecord BlankSlot;
+    SlotBook book_;
     SettingsFile file_;
     SlotPanel panel_;
     Capture capture_;

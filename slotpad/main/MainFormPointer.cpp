@@ -11,8 +11,6 @@ constexpr int kLeft = 1;
 constexpr int kRight = 2;
 constexpr int kShiftBit = 1;
 constexpr int kCtrl = 2;
-// Tip reports its pointer positions in twips; the drag code takes 15 to a pixel.
-constexpr int kTipTwipsPerPixel = 15;
 // The drop bar is centred on the one-pixel gap above the row it points at.
 constexpr int kBarAboveRow = 3;
 
@@ -28,8 +26,6 @@ enum Key : int {
 };
 
 bool IsNode(int16_t n) { return n >= 0 && n < MAX_NODES; }
-
-int16_t Negated(int16_t vbBool) { return static_cast<int16_t>(~vbBool); }
 
 }  // namespace
 
@@ -86,7 +82,7 @@ void MainForm::Form_MouseDown(int, int, int, int Y) {
     if (!IsValidRow(r)) return;
     Tip_.SetTop(panel::RowTop(r));
     const int16_t node = panel_.RowSlot()[r];
-    if (node != settings_.CurSlot) capture_.Select_Item(node, true);
+    if (node != book_.CurSlot()) capture_.Select_Item(node, true);
 }
 
 void MainForm::Form_MouseUp(int Button, int, int X, int Y) {
@@ -96,15 +92,13 @@ void MainForm::Form_MouseUp(int Button, int, int X, int Y) {
         if (!IsValidRow(r)) return;
         const int16_t node = panel_.RowSlot()[r];
         if (!IsNode(node)) return;
-        Tip_.SetToolTipText(list_.Nodes[node].Slot.Description);
+        Tip_.SetToolTipText(book_.Record(node).Description);
         Tip_.SetTop(panel::RowTop(r));
         if (panel::ColumnAt(X) == panel::PanelColumn::LockButton) {
-            SlotRecord& slot = list_.Nodes[node].Slot;
-            slot.Locked = Negated(slot.Locked);
-            capture_.Verify_Locks();
-            if (node != settings_.CurSlot) capture_.Select_Item(node, false);
-            panel_.Refresh_Pics();
-        } else if (node != settings_.CurSlot) {
+            SlotBook::ChangeBatch oneRepaint(book_);
+            book_.Toggle_Lock(node);
+            if (node != book_.CurSlot()) capture_.Select_Item(node, false);
+        } else if (node != book_.CurSlot()) {
             capture_.Select_Item(node, true);
         }
     } else if (Button == kRight) {
@@ -118,7 +112,7 @@ void MainForm::Form_MouseMove(int, int, int, int Y) {
     const int r = Y / panel::ROW_PITCH;
     if (!IsValidRow(r)) return;
     const int16_t node = panel_.RowSlot()[r];
-    Tip_.SetToolTipText(IsNode(node) ? list_.Nodes[node].Slot.Description : std::string());
+    Tip_.SetToolTipText(IsNode(node) ? book_.Record(node).Description : std::string());
     if (Tip_.Top() != panel::RowTop(r)) Tip_.SetTop(panel::RowTop(r));
 }
 
@@ -128,9 +122,9 @@ void MainForm::Form_DblClick() { mnuEdit_Click(); }
 
 void MainForm::Tip_MouseDown(int Button, int Shift, int, int) {
     const int r = Tip_.Top() / panel::ROW_PITCH;
-    if (IsValidRow(r) && panel_.RowSlot()[r] != settings_.CurSlot) capture_.Select_Item(panel_.RowSlot()[r], true);
+    if (IsValidRow(r) && panel_.RowSlot()[r] != book_.CurSlot()) capture_.Select_Item(panel_.RowSlot()[r], true);
     if (Button == kLeft && (Shift & kShiftBit)) {
-        DragSlot = settings_.CurSlot;
+        DragSlot = book_.CurSlot();
         barTop_ = Tip_.Top() - kBarAboveRow;
         sys_.Bar.Show(0, barTop_, sys_.Window.ClientWidth());
         Dragging = true;
@@ -139,8 +133,9 @@ void MainForm::Tip_MouseDown(int Button, int Shift, int, int) {
 
 void MainForm::Tip_MouseMove(int, int, int, int Y) {
     if (!Dragging) return;
-    const int limit = (list_.LastPos + 1) * panel::ROW_PITCH;
-    const int y = Tip_.Top() + Y / kTipTwipsPerPixel;
+    const int limit = (book_.List().LastPos + 1) * panel::ROW_PITCH;
+    // Back from Tip's twips with the factor that made them, so the bar stays under the pointer.
+    const int y = Tip_.Top() + Y / sys_.Scr.TwipsPerPixelY();
     const int p = (y / panel::ROW_PITCH) * panel::ROW_PITCH;
     // The gap just below the dragged row would leave the order as it is: never offered.
     if (p > limit || p < 0 || p == Tip_.Top() + panel::ROW_PITCH) return;
@@ -155,17 +150,16 @@ void MainForm::Tip_MouseUp(int Button, int, int, int) {
         int16_t AfterNode;
         if (r < 0) {
             AfterNode = POS_TOP;
-        } else if (r > list_.LastPos) {
+        } else if (r > book_.List().LastPos) {
             AfterNode = POS_BOTTOM;
         } else {
             AfterNode = panel_.RowSlot()[r];
         }
-        list_.Move_Node(DragSlot, AfterNode);
-        panel_.Refresh_Pics();
+        book_.Move(DragSlot, AfterNode);
         Dragging = false;
     } else if (Button == kLeft) {
         const int r = Tip_.Top() / panel::ROW_PITCH;
-        if (IsValidRow(r) && panel_.RowSlot()[r] != settings_.CurSlot)
+        if (IsValidRow(r) && panel_.RowSlot()[r] != book_.CurSlot())
             capture_.Select_Item(panel_.RowSlot()[r], true);
     } else if (Button == kRight) {
         ShowPanelMenu();
@@ -182,7 +176,8 @@ void MainForm::ShowPanelMenu() {
 // --- Keys.
 
 void MainForm::Form_KeyDown(int KeyCode, int Shift) {
-    const int16_t cur = settings_.CurSlot;
+    const int16_t cur = book_.CurSlot();
+    const SlotList& list = book_.List();
     switch (KeyCode) {
         case kKeyF1:
             sys_.Sh.OpenHelp(helpFile_);
@@ -204,10 +199,10 @@ void MainForm::Form_KeyDown(int KeyCode, int Shift) {
             mnuClear_Click();
             return;
         case kKeyUp:
-            if (IsNode(cur)) capture_.Select_Item(cur == list_.HeadNode ? list_.TailNode : list_.Nodes[cur].PrevNode, true);
+            if (IsNode(cur)) capture_.Select_Item(cur == list.HeadNode ? list.TailNode : list.Nodes[cur].PrevNode, true);
             return;
         case kKeyDown:
-            if (IsNode(cur)) capture_.Select_Item(cur == list_.TailNode ? list_.HeadNode : list_.Nodes[cur].NextNode, true);
+            if (IsNode(cur)) capture_.Select_Item(cur == list.TailNode ? list.HeadNode : list.Nodes[cur].NextNode, true);
             return;
         default:
             return;

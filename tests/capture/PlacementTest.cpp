@@ -21,8 +21,8 @@ class Placement : public CaptureFixture, public ::testing::WithParamInterface<Pl
 TEST_P(Placement, NewElementLandsWhereTheModeSays) {
     const PlacementCase& c = GetParam();
     Fill(c.before);
-    settings.AddMode = c.addMode;
-    settings.CurSlot = c.curSlot;
+    SetAddMode(c.addMode);
+    SetCurSlot(c.curSlot);
     const int slotCount = list.LastPos + 1;
 
     clipboard.CopyFromOutside("x");
@@ -61,15 +61,15 @@ INSTANTIATE_TEST_SUITE_P(Cases, Placement, ::testing::ValuesIn(kCases),
 
 TEST_F(CaptureFixture, EmptyListTakesTheElementInTopAndBottomModesOnly) {
     for (int16_t mode : {POS_TOP, POS_BOTTOM}) {
-        list.Init_List();
-        settings.AddMode = mode;
+        Fill({});
+        SetAddMode(mode);
         capture.Add_To_Clipboard("x", false);
         EXPECT_EQ(Slots(), std::vector<std::string>{"x"}) << mode;
         EXPECT_EQ(settings.CurSlot, 0);
     }
-    list.Init_List();
-    settings.AddMode = PLACE_NEXT;
-    settings.CurSlot = 0;
+    Fill({});
+    SetAddMode(PLACE_NEXT);
+    SetCurSlot(0);
     capture.Add_To_Clipboard("x", false);
     EXPECT_TRUE(Slots().empty());
 }

@@ -38,19 +38,28 @@ public:
     VersionParts Version() const override { return {1, 0, 8}; }
 };
 
+// 15 twips to the pixel is 96 DPI, 12 is 120 DPI.
 class FormScreen : public Screen {
 public:
-    int WidthTwips() const override { return 1280 * 15; }
-    int HeightTwips() const override { return 1024 * 15; }
-    int TwipsPerPixelX() const override { return 15; }
-    int TwipsPerPixelY() const override { return 15; }
+    int twipsPerPixel = 15;
+    int WidthTwips() const override { return 1280 * twipsPerPixel; }
+    int HeightTwips() const override { return 1024 * twipsPerPixel; }
+    int TwipsPerPixelX() const override { return twipsPerPixel; }
+    int TwipsPerPixelY() const override { return twipsPerPixel; }
 };
 
 // A window whose client height follows its outer height (30 pixels of frame), in
-// twips at 15 per pixel.
+// twips at the screen's factor.
 class FormWindow : public MainWindow {
 public:
     explicit FormWindow(EventLog& log) : log_(log) {}
+    // Sets the factor and the design size (262 by 485 pixels) in it.
+    void SetTwipsPerPixel(int factor) {
+        twipsPerPixel = factor;
+        width = 262 * factor;
+        height = 485 * factor;
+    }
+    int twipsPerPixel = 15;
     int left = 0, top = 0, width = 262 * 15, height = 485 * 15;
     bool visible = false, topChecked = false, topmost = false, hiddenFromTaskList = false, unloaded = false;
     WindowState state = WindowState::Normal;
@@ -75,8 +84,8 @@ public:
     void SetCaption(const std::string& c) override { caption = c; }
     void SetTopmost(bool t) override { topmost = t; log_.Add(t ? "topmost" : "notopmost"); }
     void HideFromTaskList() override { hiddenFromTaskList = true; }
-    int ClientWidth() const override { return width / 15 - 8; }
-    int ClientHeight() const override { return height / 15 - kFramePx; }
+    int ClientWidth() const override { return width / twipsPerPixel - 8; }
+    int ClientHeight() const override { return height / twipsPerPixel - kFramePx; }
     void BringToForeground() override { log_.Add("foreground"); }
     void PostUserMessage() override { log_.Add("post WM_USER"); }
     bool captured = false;

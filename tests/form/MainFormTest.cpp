@@ -15,6 +15,13 @@ const std::string kIniPath = "C:\\SlotPad\\SlotPad.ini";
 
 class MainFormTest : public ::testing::Test, protected FormDesktop {
 protected:
+    static std::vector<std::string> Texts(const SlotList& l) {
+        std::vector<std::string> out;
+        for (int16_t n = l.HeadNode, i = 0; i <= l.LastPos && n != NIL_NODE; ++i, n = l.Nodes[n].NextNode)
+            out.push_back(l.Nodes[n].Slot.Text);
+        return out;
+    }
+
     // A file saved by an earlier run: two slots, the second current and locked, on top.
     void SaveEarlierRun() {
         EventLog scratchLog;
@@ -103,6 +110,32 @@ TEST_F(MainFormTest, EveryOtherCloseSavesStopsCaptureRemovesTheIconAndEnds) {
         EXPECT_TRUE(window.unloaded);
         EXPECT_LT(log.IndexOf("stop viewer"), log.IndexOf("icon delete"));
         EXPECT_LT(log.IndexOf("icon delete"), log.IndexOf("unload"));
+    }
+}
+
+TEST_F(MainFormTest, ExitLeavesTheViewerChainBeforeItSavesSoNoCopyIsLost) {
+    // The control reports a change only while the program is in the chain.
+    clipboard.onChange = [this] {
+        if (viewer.viewing) form.Clip_NewClipboardElement();
+    };
+    for (CloseReason reason : {CloseReason::Other, CloseReason::Shutdown}) {
+        files.Files.clear();
+        form.Form_Load();
+        bool copied = false;
+        files.whileWriting = [&](const std::string&) {
+            if (copied) return;
+            copied = true;
+            clipboard.CopyFromOutside("copied during the save");
+        };
+        EXPECT_FALSE(form.Form_QueryUnload(reason));
+        files.whileWriting = nullptr;
+
+        SettingsStore reread(files);
+        SlotList slots;
+        Settings s;
+        reread.Load_From(kIniPath, {}, slots, s);
+        EXPECT_EQ(Texts(slots), Texts(form.List())) << "every slot held at the end is in the file";
+        EXPECT_EQ(s.CurSlot, form.CurrentSettings().CurSlot);
     }
 }
 

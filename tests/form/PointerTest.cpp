@@ -15,15 +15,17 @@ int RowY(int r) { return 24 * r + 10; }
 
 class PointerTest : public ::testing::Test, protected FormDesktop {
 protected:
-    PointerTest() {
+    explicit PointerTest(int twipsPerPixel = 15) {
+        screen.twipsPerPixel = twipsPerPixel;
+        window.SetTwipsPerPixel(twipsPerPixel);
         form.Form_Load();
-        SlotList& l = form.List();
-        l.Nodes[l.HeadNode].Slot = SlotRecord{VB_FALSE, "a", "a"};
-        for (const char* text : {"b", "c", "d"}) {
-            int16_t node = 0;
-            l.Insert_Node(SlotRecord{VB_FALSE, text, text}, POS_BOTTOM, node);
-        }
-        form.Panel().Form_Resize();
+        form.Book().Restore([](SlotList& l, Settings&) {
+            l.Nodes[l.HeadNode].Slot = SlotRecord{VB_FALSE, "a", "a"};
+            for (const char* text : {"b", "c", "d"}) {
+                int16_t node = 0;
+                l.Insert_Node(SlotRecord{VB_FALSE, text, text}, POS_BOTTOM, node);
+            }
+        });
         form.mnuShow_Click();
         clipboard.onChange = [this] { form.Clip_NewClipboardElement(); };
         Select(0);
@@ -109,10 +111,22 @@ struct DropCase {
     friend void PrintTo(const DropCase& c, std::ostream* os) { *os << c.name; }
 };
 
-class Drop : public PointerTest, public ::testing::WithParamInterface<DropCase> {};
+class Drop : public PointerTest, public ::testing::WithParamInterface<DropCase> {
+protected:
+    using PointerTest::PointerTest;
+    void ReleaseMovesTheDraggedSlotToTheBar(const DropCase& c);
+};
 
-TEST_P(Drop, ReleaseMovesTheDraggedSlotToTheBar) {
-    const DropCase& c = GetParam();
+// The bar follows the pointer in pixels whatever the screen's twips per pixel.
+class DropAt120Dpi : public Drop {
+protected:
+    DropAt120Dpi() : Drop(12) {}
+};
+
+TEST_P(Drop, ReleaseMovesTheDraggedSlotToTheBar) { ReleaseMovesTheDraggedSlotToTheBar(GetParam()); }
+TEST_P(DropAt120Dpi, ReleaseMovesTheDraggedSlotToTheBar) { ReleaseMovesTheDraggedSlotToTheBar(GetParam()); }
+
+void Drop::ReleaseMovesTheDraggedSlotToTheBar(const DropCase& c) {
     const std::string dragged(1, "abcd"[c.from]);
     form.Pointer_Move(0, 0, kTextX, RowY(c.from));
     form.Pointer_Down(kLeft, kShift, kTextX, RowY(c.from));
@@ -128,8 +142,7 @@ TEST_P(Drop, ReleaseMovesTheDraggedSlotToTheBar) {
     EXPECT_EQ(CurrentText(), dragged) << "the dragged slot stays current";
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, Drop,
-                         ::testing::Values(DropCase{"ReleaseWithoutMoving", 2, {}, "abcd"},
+const auto kDropCases = ::testing::Values(DropCase{"ReleaseWithoutMoving", 2, {}, "abcd"},
                                            DropCase{"ToTheTop", 2, {RowY(1), RowY(0)}, "cabd"},
                                            DropCase{"AboveTheTopKeepsTheTopOffer", 2, {RowY(0), -40}, "cabd"},
                                            DropCase{"StraightAboveThePanelIsNoOffer", 2, {-40}, "abcd"},
@@ -137,8 +150,10 @@ INSTANTIATE_TEST_SUITE_P(Cases, Drop,
                                            DropCase{"FarBelowKeepsTheLastOffer", 1, {RowY(4), RowY(9)}, "acdb"},
                                            DropCase{"IntoTheMiddle", 0, {RowY(2)}, "bacd"},
                                            DropCase{"RowBelowIsNotOffered", 1, {RowY(2)}, "abcd"},
-                                           DropCase{"TopRowToTheBottom", 0, {RowY(4)}, "bcda"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                                           DropCase{"TopRowToTheBottom", 0, {RowY(4)}, "bcda"});
+const auto kDropCaseName = [](const auto& info) { return std::string(info.param.name); };
+INSTANTIATE_TEST_SUITE_P(Cases, Drop, kDropCases, kDropCaseName);
+INSTANTIATE_TEST_SUITE_P(Cases, DropAt120Dpi, kDropCases, kDropCaseName);
 
 TEST_F(PointerTest, BarStaysPutOverTheRowDirectlyBelowTheDraggedOne) {
     form.Pointer_Move(0, 0, kTextX, RowY(1));
@@ -163,7 +178,7 @@ TEST_F(PointerTest, PressWithoutShiftOnTextSelectsButDoesNotDrag) {
 }
 
 TEST_F(PointerTest, ToolTipFollowsThePointerFromRowToRow) {
-    form.List().Nodes[form.Panel().RowSlot()[2]].Slot.Description = "third slot";
+    form.Book().Edit_Slot(form.Panel().RowSlot()[2], "c", "third slot");
     form.Pointer_Move(0, 0, kLockX, RowY(2));
     EXPECT_EQ(toolTip.text, "third slot");
     EXPECT_EQ(toolTip.area, (PixelRect{48, 48, 48 + window.ClientWidth() - 48, 48 + 23}));
@@ -199,7 +214,7 @@ TEST_F(PointerTest, ArrowKeysWrapAround) {
     form.Form_KeyDown(40, 0);
     EXPECT_EQ(CurrentText(), "b");
 
-    form.CurrentSettings().CurSlot = NIL_NODE;
+    form.Book().Select(NIL_NODE);
     form.Form_KeyDown(40, 0);
     EXPECT_EQ(form.CurrentSettings().CurSlot, NIL_NODE);
 }

@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "slotpad/platform/Clipboard.h"
 
@@ -18,6 +19,9 @@ public:
     bool failWrites = false;
     int writes = 0;
     std::function<void()> onChange;
+    // Another viewer ahead in the chain that rewrites what was written (a trimmer, a
+    // converter): the viewers behind it are told of its text, not of ours.
+    std::function<std::string(std::string_view)> rewriteAhead;
 
     // What another program does when it copies.
     void CopyFromOutside(std::optional<std::string> newText, bool privateContent = false) {
@@ -39,7 +43,7 @@ public:
     }
     bool SetText(std::string_view newText) override {
         if (failWrites) return false;
-        text = std::string(newText);
+        text = rewriteAhead ? rewriteAhead(newText) : std::string(newText);
         ++writes;
         Notify();
         return true;

@@ -1,6 +1,7 @@
 #pragma once
 // An in-memory FileStore for tests, with failures that can be switched on per path.
 
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
@@ -17,6 +18,7 @@ public:
     std::set<std::string> Unwritable;   // WriteAtomically and Copy to it fail, the file stays
     bool FailCopies = false;
     int Reads = 0, Writes = 0, Copies = 0;
+    std::function<void(const std::string&)> whileWriting;  // runs before each write lands
 
     ReadStatus ReadAll(const std::string& path, std::string& bytes) override {
         ++Reads;
@@ -30,6 +32,7 @@ public:
 
     bool WriteAtomically(const std::string& path, std::string_view bytes) override {
         ++Writes;
+        if (whileWriting) whileWriting(path);
         if (Unwritable.count(path)) return false;
         Files[path] = std::string(bytes);
         return true;

@@ -121,6 +121,14 @@ void SlotPanel::ForgetPaintedRows() {
     for (PaintedRow& row : painted_) row.valid = false;
 }
 
+void SlotPanel::Slot_Book_Changed(const SlotBookChange& Change) {
+    if (Change.Count) {
+        Form_Resize();
+    } else {
+        Refresh_Pics();
+    }
+}
+
 void SlotPanel::Form_Resize() {
     if (InResize_) return;
     FlagScope inResize(InResize_);

@@ -12,17 +12,17 @@
 #include <string_view>
 
 #include "slotpad/main/panel/PanelGeometry.h"
-#include "slotpad/main/panel/PanelRefresh.h"
 #include "slotpad/main/panel/TextCellOverlay.h"
 #include "slotpad/platform/Application.h"
 #include "slotpad/platform/DrawingSurface.h"
 #include "slotpad/platform/MainWindow.h"
 #include "slotpad/store/LinkList.h"
 #include "slotpad/store/Settings.h"
+#include "slotpad/store/SlotBook.h"
 
 namespace slotpad {
 
-class SlotPanel : public PanelRefresh {
+class SlotPanel : public SlotBookObserver {
 public:
     SlotPanel(const SlotList& list, const Settings& settings, MainWindow& window, const Screen& screen,
               DrawingSurface& surface);
@@ -35,11 +35,13 @@ public:
     // Renders the four button sprites and the two text sprites.
     void Load_Pictures();
     // Repaints every row into the drawing surface, rebuilds RowSlot and shows the result.
-    void Refresh_Pics() override;
+    void Refresh_Pics();
     // Snaps the window height to the number of slots (normal state only), re-renders the
     // text sprites at the client width and repaints. Its own height change resizes the
     // window again; that nested call does nothing.
-    void Form_Resize() override;
+    void Form_Resize();
+    // A change of the number of slots lays the panel out again; any other is repainted.
+    void Slot_Book_Changed(const SlotBookChange& Change) override;
     // After the user changed the system colours: everything is rendered anew.
     void Sys_SysColorsChanged();
 
