@@ -12,7 +12,8 @@ int Twips_To_Pixels(int twips, int twipsPerPixel) {
 
 PixelRect To_Pixels(const TwipsRect& rect, int twipsPerPixelX, int twipsPerPixelY) {
     return {Twips_To_Pixels(rect.Left, twipsPerPixelX), Twips_To_Pixels(rect.Top, twipsPerPixelY),
-            Twips_To_Pixels(rect.Width, twipsPerPixelX), Twips_To_Pixels(rect.Height, twipsPerPixelY)};
+            Twips_To_Pixels(rect.Left + rect.Width, twipsPerPixelX),
+            Twips_To_Pixels(rect.Top + rect.Height, twipsPerPixelY)};
 }
 
 const ControlLayout* First_Focus(const FormLayout& form) {

@@ -7,6 +7,7 @@
 #include <span>
 #include <string_view>
 
+#include "slotpad/platform/DrawingSurface.h"
 #include "slotpad/platform/TwipsRect.h"
 
 namespace slotpad {
@@ -55,18 +56,10 @@ struct FormLayout {
     std::span<const ControlLayout> Controls;
 };
 
-struct PixelRect {
-    int Left = 0;
-    int Top = 0;
-    int Width = 0;
-    int Height = 0;
-
-    friend bool operator==(const PixelRect&, const PixelRect&) = default;
-};
-
 // Twips to pixels, rounded to the nearest pixel (halves away from zero), so that a
 // negative position converts like its positive mirror.
 int Twips_To_Pixels(int twips, int twipsPerPixel);
+// Each edge converts on its own, so controls that meet in twips meet in pixels too.
 PixelRect To_Pixels(const TwipsRect& rect, int twipsPerPixelX, int twipsPerPixelY);
 // Pixels to twips, for the client area the window reports.
 inline int Pixels_To_Twips(int pixels, int twipsPerPixel) { return pixels * twipsPerPixel; }

@@ -27,8 +27,13 @@ TEST(TwipsToPixels, RoundsToTheNearestPixelWithTheGivenScale) {
         EXPECT_EQ(Twips_To_Pixels(c.twips, c.twipsPerPixel), c.pixels) << c.twips << " at " << c.twipsPerPixel;
 }
 
-TEST(TwipsToPixels, ConvertsARectangleWithEachAxisOwnScale) {
-    EXPECT_EQ(To_Pixels({240, 1080, 1695, 255}, 15, 12), (PixelRect{16, 90, 113, 21}));
+TEST(TwipsToPixels, ConvertsARectangleEdgeByEdgeWithEachAxisOwnScale) {
+    EXPECT_EQ(To_Pixels({240, 1080, 1695, 255}, 15, 12), (PixelRect{16, 90, 129, 111}));
+    // Two buttons 5 twips apart: rounding the first one's left edge and width each up
+    // would push its right edge past the second one's left edge.
+    const PixelRect ok = To_Pixels({2408, 2815, 983, 375}, 15, 15);
+    const PixelRect cancel = To_Pixels({3396, 2815, 975, 375}, 15, 15);
+    EXPECT_LE(ok.Right, cancel.Left);
 }
 
 class EveryDialog : public ::testing::TestWithParam<const FormLayout*> {};
