@@ -24,8 +24,8 @@ void Apply_Option_Values(const OptionValues& values, Settings& settings) {
     settings.DescFont = values.DescFont;
 }
 
-FontFace Face_Of(const FontSpec& spec) {
-    return {spec.Name, spec.Size, spec.Bold != VB_FALSE, spec.Italic != VB_FALSE, spec.Underline != VB_FALSE};
+FontFace Face_Of(const FontSpec& stored) {
+    return {stored.Name, stored.Size, stored.Bold != VB_FALSE, stored.Italic != VB_FALSE, stored.Underline != VB_FALSE};
 }
 
 FontSpec Spec_Of(const FontFace& face) {

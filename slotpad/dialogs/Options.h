@@ -27,7 +27,7 @@ struct OptionValues {
 OptionValues Option_Values_Of(const Settings& settings);
 void Apply_Option_Values(const OptionValues& values, Settings& settings);
 
-FontFace Face_Of(const FontSpec& spec);
+FontFace Face_Of(const FontSpec& stored);
 FontSpec Spec_Of(const FontFace& face);
 
 class Options : public OptionsEvents {
