@@ -1,6 +1,7 @@
 #include "slotpad/platform/win32/Win32DefaultPrinter.h"
 
 #include <windows.h>
+#include <winspool.h>
 
 #include <algorithm>
 #include <climits>

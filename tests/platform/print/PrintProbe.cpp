@@ -61,7 +61,7 @@ int main(int argc, char** argv) {
 
     Settings pages;
     pages.PrintDesc = VB_FALSE;
-    pages.TextFont = {"Arial", 12.0f, VB_FALSE, VB_FALSE, VB_FALSE};
+    pages.TextFont = {"Courier New", 12.0f, VB_FALSE, VB_FALSE, VB_FALSE};
     all = Print(printer, "pages", {VB_FALSE, NumberedLines(150), "not printed"}, pages) && all;
 
     all = Print(printer, "empty-description", {VB_FALSE, "echo five", ""}, OrderSettings()) && all;

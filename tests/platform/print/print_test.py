@@ -31,7 +31,9 @@ PAGE_LINES = ["line%03d" % i for i in range(1, 151)]
 # The faces the probe asks for and what Wine's font substitution gives with
 # fonts-liberation installed.
 ORDER_FONTS = {"LiberationSerif-Bold", "LiberationMono-Italic"}  # Times New Roman bold, Courier New italic
-PAGE_FONTS = {"LiberationSans"}  # Arial
+PAGE_FONTS = {"LiberationMono"}  # Courier New
+
+FONT_SUBSTITUTES = r"HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes"
 
 failures = []
 
@@ -71,6 +73,7 @@ class PrivateCups:
         with open(os.path.join(root, "cupsd.conf"), "w") as f:
             f.write(f"""Listen {self.socket}
 LogLevel warn
+PageLogFormat %j %{{job-name}}
 Browsing No
 WebInterface No
 DefaultAuthType None
@@ -121,6 +124,18 @@ SystemGroup root
                 return None
             time.sleep(0.3)
         return "cupsd did not answer within 30 s" + self.error_log()
+
+    def job_names(self):
+        names = {}
+        try:
+            with open(os.path.join(self.folder, "log", "page_log")) as f:
+                for line in f:
+                    job, _, name = line.rstrip("\n").partition(" ")
+                    names[int(job)] = name
+        except (OSError, ValueError) as e:
+            print("page log:", e)
+        print("jobs in the page log:", names)
+        return names
 
     def error_log(self):
         try:
@@ -213,6 +228,16 @@ def main():
             return 1
 
         # No queue at all: the job must not start, and the message says why.
+        # The prefix's fonts are Liberation's metric-compatible faces, which Wine does not
+        # take for the Windows faces by name; a Windows machine has those faces themselves.
+        for face, liberation in (("Times New Roman", "Liberation Serif"), ("Courier New", "Liberation Mono"),
+                                 ("Arial", "Liberation Sans")):
+            added = run([wine_run, prefix, "reg", "add", FONT_SUBSTITUTES, "/v", face, "/d", liberation, "/f"],
+                        timeout=120)
+            if added.returncode != 0:
+                print(f"FAIL: the font substitute for {face} could not be set: {added.stdout}{added.stderr}")
+                return 1
+
         refused = run_probe(wine_run, prefix, probe, "no-printer", cups)
         check(refused.returncode == 0, "with no printer the job does not start")
         check("message refused: The slot could not be printed: there is no default printer.\n" in refused.stdout,
@@ -230,7 +255,7 @@ def main():
             print("in the output folder:", os.listdir(cups.pdf), cups.error_log())
             return 1
         order, pages, empty = pdfs[:3]
-        check(all(os.path.basename(p).startswith("SlotPad-") for p in pdfs), "each job is named SlotPad")
+        check(cups.job_names() == {1: "SlotPad", 2: "SlotPad", 3: "SlotPad"}, "each command is one job named SlotPad")
 
         order_pages = text_lines(order)
         print("order job:", order_pages, "fonts:", font_names(order))
