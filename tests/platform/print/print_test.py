@@ -16,6 +16,7 @@ at the end. Starting cupsd and running the cups-pdf backend need root (or sudo -
 import os
 import re
 import shutil
+import signal
 import subprocess
 import sys
 import tempfile
@@ -211,6 +212,9 @@ def run_probe(wine_run, prefix, probe, mode, cups):
 
 def main():
     wine_run, prefix, probe = sys.argv[1:4]
+    # A test stopped by its time limit still stops its cupsd and removes its files.
+    for stop in (signal.SIGTERM, signal.SIGINT, signal.SIGHUP):
+        signal.signal(stop, lambda number, frame: sys.exit(f"stopped by signal {number}"))
     for tool in ("cupsd", "lpadmin", "lpstat", "pdftotext", "pdffonts", "pdfinfo"):
         if not shutil.which(tool) and not os.path.exists("/usr/sbin/" + tool):
             print(f"FAIL: {tool} is missing (scripts/install-deps installs it)")
