@@ -2,9 +2,8 @@
 
 #include <windows.h>
 
-#include <vector>
-
 #include "slotpad/platform/win32/Utf.h"
+#include "slotpad/platform/win32/Win32VersionResource.h"
 #include "win32/ModulePath.h"
 
 namespace slotpad::win32 {
@@ -19,25 +18,6 @@ std::string FolderOf(const std::wstring& modulePath) {
     return Narrow(modulePath.substr(0, root ? slash + 1 : slash));
 }
 
-// The three parts the program shows: major, minor and the fourth field (revision)
-// of the file version.
-VersionParts VersionOf(const std::wstring& modulePath) {
-    VersionParts parts;
-    DWORD ignored = 0;
-    const DWORD size = GetFileVersionInfoSizeW(modulePath.c_str(), &ignored);
-    if (size == 0) return parts;
-    std::vector<unsigned char> data(size);
-    if (!GetFileVersionInfoW(modulePath.c_str(), 0, size, data.data())) return parts;
-    VS_FIXEDFILEINFO* info = nullptr;
-    UINT len = 0;
-    if (!VerQueryValueW(data.data(), L"\\", reinterpret_cast<void**>(&info), &len) || len < sizeof(*info))
-        return parts;
-    parts.Major = static_cast<int16_t>(HIWORD(info->dwFileVersionMS));
-    parts.Minor = static_cast<int16_t>(LOWORD(info->dwFileVersionMS));
-    parts.Revision = static_cast<int16_t>(LOWORD(info->dwFileVersionLS));
-    return parts;
-}
-
 int ScreenDpi(int index) {
     HDC screen = GetDC(nullptr);
     const int dpi = screen ? GetDeviceCaps(screen, index) : 96;
@@ -50,7 +30,8 @@ int ScreenDpi(int index) {
 Win32Application::Win32Application(std::string title) : title_(std::move(title)) {
     const std::wstring module = foundation::ModulePath(nullptr);
     folder_ = FolderOf(module);
-    version_ = VersionOf(module);
+    // The three parts the program shows: major, minor and the fourth field (revision).
+    version_ = Win32VersionResource(nullptr).File_Version();
 }
 
 int Win32Screen::TwipsPerPixelX() const { return 1440 / ScreenDpi(LOGPIXELSX); }

@@ -13,12 +13,13 @@
 #include <vector>
 
 #include "slotpad/platform/win32/Utf.h"
-#include "slotpad/platform/win32/panel/GdiHandles.h"
+#include "win32/Handles.h"
 
 namespace slotpad::win32 {
 
 namespace {
 
+namespace gdi = foundation::gdi;
 using OwnedFont = gdi::Owned<HFONT, gdi::FreeObject>;
 
 // The texts of slots and font names are in the ANSI code page.

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "slotpad/platform/win32/Handles.h"
+#include "win32/Handles.h"
 
 namespace slotpad::win32 {
 
@@ -25,8 +25,8 @@ bool Win32ProgramStarter::Start_Program(const std::string& path) {
                         &process))
         return false;
     // Not waiting: the handles are closed at once and the tool runs on its own.
-    UniqueHandle thread(process.hThread);
-    UniqueHandle child(process.hProcess);
+    foundation::UniqueHandle thread(process.hThread);
+    foundation::UniqueHandle child(process.hProcess);
     return true;
 }
 

@@ -2,19 +2,15 @@
 
 #include <windows.h>
 
-#include <memory>
 #include <vector>
+
+#include "win32/Handles.h"
 
 namespace slotpad::win32 {
 
 namespace {
 
-struct KeyCloser {
-    void operator()(HKEY key) const {
-        if (key) RegCloseKey(key);
-    }
-};
-using UniqueKey = std::unique_ptr<std::remove_pointer_t<HKEY>, KeyCloser>;
+using foundation::UniqueKey;
 
 // The predefined keys are 32-bit values that a 64-bit HKEY holds sign-extended.
 HKEY Root_Key(uint32_t root) {

@@ -4,23 +4,11 @@
 #include <string>
 
 #include "slotpad/platform/win32/Utf.h"
+#include "win32/ModulePath.h"
 
 namespace slotpad::win32 {
 
 namespace {
-
-std::wstring Module_Path(HMODULE module) {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD n = GetModuleFileNameW(module, path.data(), static_cast<DWORD>(path.size()));
-        if (n == 0) return {};
-        if (n < path.size()) {
-            path.resize(n);
-            return path;
-        }
-        path.resize(path.size() * 2);
-    }
-}
 
 std::string To_Ansi(std::wstring_view text) {
     if (text.empty()) return {};
@@ -35,7 +23,7 @@ std::string To_Ansi(std::wstring_view text) {
 }  // namespace
 
 Win32VersionResource::Win32VersionResource(HMODULE module) {
-    const std::wstring path = Module_Path(module);
+    const std::wstring path = foundation::ModulePath(module);
     DWORD ignored = 0;
     const DWORD size = path.empty() ? 0 : GetFileVersionInfoSizeW(path.c_str(), &ignored);
     if (size == 0) return;
