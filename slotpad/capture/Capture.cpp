@@ -1,7 +1,5 @@
 #include "slotpad/capture/Capture.h"
 
-#include "slotpad/capture/AnsiText.h"
-
 namespace slotpad {
 
 namespace {
@@ -80,7 +78,7 @@ int16_t Capture::Find_Match(const std::string& Str) const {
     int16_t n = list_.HeadNode;
     for (int i = 0; i <= list_.LastPos && IsNode(n); ++i) {
         const std::string& text = list_.Nodes[n].Slot.Text;
-        const bool equal = settings_.IgnoreCase == 1 ? EqualIgnoringAnsiCase(Str, text) : Str == text;
+        const bool equal = settings_.IgnoreCase == 1 ? fold_.Equal(Str, text) : Str == text;
         if (equal) {
             Result = n;
             if (n == settings_.CurSlot) break;

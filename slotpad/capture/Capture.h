@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "slotpad/capture/AnsiText.h"
 #include "slotpad/main/panel/PanelRefresh.h"
 #include "slotpad/platform/Clipboard.h"
 #include "slotpad/store/LinkList.h"
@@ -31,6 +32,9 @@ public:
 
     bool IgnoreClip() const { return ignoreClip_; }
 
+    // The letter case of the system's code page, for Ignore Case; Windows-1252 until set.
+    void UseCaseFold(const AnsiCaseFold& fold) { fold_ = fold; }
+
 private:
     bool IsBlank(int16_t node) const;
     int16_t FindBlankSlot() const;
@@ -43,6 +47,7 @@ private:
     const SlotRecord& blankSlot_;
     PanelRefresh& panel_;
     bool ignoreClip_ = false;
+    AnsiCaseFold fold_;
 };
 
 }  // namespace slotpad
