@@ -92,6 +92,11 @@ LRESULT CALLBACK ControlBase::WindowProc(HWND window, UINT message, WPARAM wPara
         self->window_ = nullptr;
         return DefWindowProcW(window, message, wParam, lParam);
     }
+    if (message == WM_DESTROY) {
+        const LRESULT result = self->HandleMessage(message, wParam, lParam);
+        self->WindowDestroyed();
+        return result;
+    }
     return self->HandleMessage(message, wParam, lParam);
 }
 
