@@ -49,13 +49,16 @@ HRESULT CClipModule::RegisterServer() {
     return S_OK;
 }
 
+// Every step runs even when an earlier one failed, so that nothing is left behind that
+// could be removed; the first failure is the one reported.
 HRESULT CClipModule::UnregisterServer() {
+    HRESULT result = S_OK;
     if (FAILED(UnregisterTypeLibrary(LIBID_CLIPLib, kTypeLibMajor, kTypeLibMinor, kTypeLibLcid)))
-        return SELFREG_E_TYPELIB;
+        result = SELFREG_E_TYPELIB;
     for (const ClassFactory* factory : factories_) {
-        if (FAILED(factory->UpdateRegistry(false))) return SELFREG_E_CLASS;
+        if (FAILED(factory->UpdateRegistry(false)) && result == S_OK) result = SELFREG_E_CLASS;
     }
-    return S_OK;
+    return result;
 }
 
 }  // namespace clip

@@ -177,6 +177,9 @@ private:
 
     IOleClientSite* SiteFor(IOleClientSite* activeSite) const;
     HRESULT InPlaceActivate(IOleClientSite* site, HWND parent, LPCRECT position);
+    // Ends in-place activation; the window is destroyed unless it is already going.
+    void EndInPlaceActivation(bool destroyWindow);
+    void OnWindowDestroyed() override { EndInPlaceActivation(false); }
     HRESULT UIActivate();
     HRESULT ShowPropertyPages(HWND owner);
     HRESULT DispatchTypeInfo(LCID lcid, ITypeInfo** out);

@@ -63,16 +63,22 @@ STDMETHODIMP ControlBase::GetWindow(HWND* window) {
 STDMETHODIMP ControlBase::ContextSensitiveHelp(BOOL) { return E_NOTIMPL; }
 
 STDMETHODIMP ControlBase::InPlaceDeactivate() {
-    if (!inPlaceActive_) return S_OK;
+    EndInPlaceActivation(true);
+    return S_OK;
+}
+
+// A container may also destroy the window itself (its parent goes away, or DestroyWindow
+// on hWnd): that ends the activation too, so that activating again makes a new window.
+void ControlBase::EndInPlaceActivation(bool destroyWindow) {
+    if (!inPlaceActive_) return;
     UIDeactivate();
     inPlaceActive_ = false;
     // The window's end also takes the control out of the clipboard viewer chain.
-    if (window_) DestroyWindow(window_);
+    if (destroyWindow && window_) DestroyWindow(window_);
     frame_.Reset();
     uiWindow_.Reset();
     const ComPtr<IOleInPlaceSite> site = std::move(inPlaceSite_);
     if (site) site->OnInPlaceDeactivate();
-    return S_OK;
 }
 
 STDMETHODIMP ControlBase::UIDeactivate() {

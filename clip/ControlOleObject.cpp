@@ -138,11 +138,17 @@ STDMETHODIMP ControlBase::GetExtent(DWORD aspect, SIZEL* size) {
     return S_OK;
 }
 
+namespace {
+
+// The advise holder is made at first need.
+HRESULT MakeAdviseHolder(ComPtr<IOleAdviseHolder>& holder) {
+    return holder ? S_OK : CreateOleAdviseHolder(holder.Put());
+}
+
+}  // namespace
+
 STDMETHODIMP ControlBase::Advise(IAdviseSink* sink, DWORD* connection) {
-    if (!oleAdvise_) {
-        const HRESULT hr = CreateOleAdviseHolder(oleAdvise_.Put());
-        if (FAILED(hr)) return hr;
-    }
+    if (const HRESULT hr = MakeAdviseHolder(oleAdvise_); FAILED(hr)) return hr;
     return oleAdvise_->Advise(sink, connection);
 }
 
@@ -154,7 +160,9 @@ STDMETHODIMP ControlBase::Unadvise(DWORD connection) {
 STDMETHODIMP ControlBase::EnumAdvise(IEnumSTATDATA** advises) {
     if (!advises) return E_POINTER;
     *advises = nullptr;
-    if (!oleAdvise_) return S_OK;
+    // Nothing advised yet still gets an enumerator, an empty one: callers walk it without
+    // checking for null.
+    if (const HRESULT hr = MakeAdviseHolder(oleAdvise_); FAILED(hr)) return hr;
     return oleAdvise_->EnumAdvise(advises);
 }
 

@@ -108,18 +108,24 @@ HRESULT RegisterTypeLibrary() {
     return RegisterTypeLib(library.Get(), fullPath.data(), nullptr);
 }
 
+// By id and version alone: loading the registered library first would need the file it
+// was registered from, which may have been moved or deleted since.
 HRESULT UnregisterTypeLibrary(const GUID& libid, WORD major, WORD minor, LCID lcid) {
-    ComPtr<ITypeLib> library;
-    HRESULT hr = LoadRegTypeLib(libid, major, minor, lcid, library.Put());
-    if (FAILED(hr)) return hr;
-    TLIBATTR* attr = nullptr;
-    hr = library->GetLibAttr(&attr);
-    if (FAILED(hr)) return hr;
-    const TLIBATTR registered = *attr;
-    library->ReleaseTLibAttr(attr);
-    library.Reset();
-    return UnRegisterTypeLib(registered.guid, registered.wMajorVerNum, registered.wMinorVerNum, registered.lcid,
-                             registered.syskind);
+#ifdef _WIN64
+    constexpr SYSKIND kSysKind = SYS_WIN64;
+#else
+    constexpr SYSKIND kSysKind = SYS_WIN32;
+#endif
+    const HRESULT hr = UnRegisterTypeLib(libid, major, minor, lcid, kSysKind);
+    if (SUCCEEDED(hr)) return hr;
+    // Some systems (Wine among them) read the registered file to unregister its library.
+    // When the library is registered from a file that is gone, this copy, which holds
+    // the same library, is registered in its place and unregistered.
+    BSTR path = nullptr;
+    if (FAILED(QueryPathOfRegTypeLib(libid, major, minor, lcid, &path))) return hr;
+    const std::unique_ptr<OLECHAR, decltype(&SysFreeString)> registeredPath(path, &SysFreeString);
+    if (GetFileAttributesW(registeredPath.get()) != INVALID_FILE_ATTRIBUTES || FAILED(RegisterTypeLibrary())) return hr;
+    return UnRegisterTypeLib(libid, major, minor, lcid, kSysKind);
 }
 
 }  // namespace clip

@@ -66,9 +66,19 @@ LRESULT CALLBACK WindowBase::WindowProc(HWND window, UINT message, WPARAM wParam
         self->hwnd_ = nullptr;
         return DefWindowProcW(window, message, wParam, lParam);
     }
-    return WindowBarrier(
+    const LRESULT result = WindowBarrier(
         "a window procedure", [&] { return self->HandleMessage(message, wParam, lParam); },
         self->FailedMessageResult(message));
+    if (message == WM_DESTROY) {
+        WindowBarrier(
+            "a window procedure",
+            [&] {
+                self->OnWindowDestroyed();
+                return LRESULT{0};
+            },
+            LRESULT{0});
+    }
+    return result;
 }
 
 }  // namespace foundation

@@ -52,6 +52,9 @@ protected:
 
     // Every message after WM_NCCREATE and before WM_NCDESTROY.
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // After WM_DESTROY has been handled, whoever destroyed the window: the object may
+    // need to forget state that only made sense with a window.
+    virtual void OnWindowDestroyed() {}
     // What the window procedure gives user32 when HandleMessage throws.
     virtual LRESULT FailedMessageResult(UINT message) const;
 

@@ -17,41 +17,70 @@ char UpperAnsiChar(unsigned char c) {
     }
 }
 
-namespace {
-
-struct UpperTable {
-    unsigned char upper[256];
-    UpperTable() {
-        for (int c = 0; c < 256; ++c) upper[c] = static_cast<unsigned char>(UpperAnsiChar(static_cast<unsigned char>(c)));
+AnsiCaseFold::AnsiCaseFold() {
+    for (int c = 0; c < 256; ++c) {
+        upper_[c] = static_cast<unsigned char>(UpperAnsiChar(static_cast<unsigned char>(c)));
+        lead_[c] = false;
     }
-};
+}
 
-// The duplicate test compares a new text against every slot; at 64 KiB a slot that
-// takes a table lookup per byte is fifteen times faster than one that takes a call.
-const UpperTable kUpper;
+AnsiCaseFold::AnsiCaseFold(const AnsiCodePage& codePage) : codePage_(codePage.Id()) {
+    for (int c = 0; c < 256; ++c) {
+        lead_[c] = codePage.IsLeadByte(static_cast<unsigned char>(c));
+        hasLeadBytes_ = hasLeadBytes_ || lead_[c];
+    }
+    for (int c = 0; c < 256; ++c) {
+        const auto byte = static_cast<unsigned char>(c);
+        const unsigned char upper = lead_[c] ? byte : codePage.UpperOf(byte);
+        // A lead byte stands for itself, so that Equal can tell it from any other byte
+        // by its folded value alone.
+        upper_[c] = lead_[upper] ? byte : upper;
+    }
+}
 
-}  // namespace
-
-bool EqualIgnoringAnsiCase(std::string_view a, std::string_view b) {
+bool AnsiCaseFold::Equal(std::string_view a, std::string_view b) const {
     if (a.size() != b.size()) return false;
     const auto* p = reinterpret_cast<const unsigned char*>(a.data());
     const auto* q = reinterpret_cast<const unsigned char*>(b.data());
-    const auto same = [&](std::size_t i) { return p[i] == q[i] || kUpper.upper[p[i]] == kUpper.upper[q[i]]; };
+    const unsigned char* upper = upper_;
+    const bool* lead = lead_;
+    const auto same = [p, q, upper](std::size_t i) { return p[i] == q[i] || upper[p[i]] == upper[q[i]]; };
     // Different texts of one length mostly differ near their end (a counter, a date, a
-    // last line): looking there first spares most full scans.
+    // last line): looking there first spares most full scans. Two bytes that differ even
+    // when folded differ whatever character they belong to.
     const std::size_t n = a.size();
     for (std::size_t k = 0; k < std::min<std::size_t>(n, 32); ++k) {
         if (!same(n - 1 - k)) return false;
     }
+    if (!hasLeadBytes_) {
+        for (std::size_t i = 0; i < n; ++i) {
+            if (!same(i)) return false;
+        }
+        return true;
+    }
     for (std::size_t i = 0; i < n; ++i) {
-        if (!same(i)) return false;
+        if (p[i] != q[i]) {
+            // Lead bytes fold only to themselves, so bytes that differ and fold alike are
+            // two one-byte characters.
+            if (upper[p[i]] != upper[q[i]]) return false;
+        } else if (lead[p[i]] && i + 1 < n) {
+            ++i;
+            if (p[i] != q[i]) return false;
+        }
     }
     return true;
 }
 
-std::string UpperAnsi(std::string_view text) {
+std::string AnsiCaseFold::Upper(std::string_view text) const {
     std::string upper(text);
-    for (char& c : upper) c = UpperAnsiChar(static_cast<unsigned char>(c));
+    for (std::size_t i = 0; i < upper.size(); ++i) {
+        const auto c = static_cast<unsigned char>(upper[i]);
+        if (lead_[c]) {
+            ++i;  // the trail byte stays as it is
+        } else {
+            upper[i] = static_cast<char>(upper_[c]);
+        }
+    }
     return upper;
 }
 

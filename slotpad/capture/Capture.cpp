@@ -1,7 +1,5 @@
 #include "slotpad/capture/Capture.h"
 
-#include "slotpad/capture/AnsiText.h"
-
 namespace slotpad {
 
 namespace {
@@ -68,7 +66,7 @@ int16_t Capture::Find_Match(const std::string& Str) const {
     int16_t n = list.HeadNode;
     for (int i = 0; i <= list.LastPos && IsNode(n); ++i) {
         const std::string& text = list.Nodes[n].Slot.Text;
-        const bool equal = book_.CurrentSettings().IgnoreCase == 1 ? EqualIgnoringAnsiCase(Str, text) : Str == text;
+        const bool equal = book_.CurrentSettings().IgnoreCase == 1 ? fold_.Equal(Str, text) : Str == text;
         if (equal) {
             Result = n;
             if (n == book_.CurSlot()) break;

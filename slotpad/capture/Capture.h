@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "slotpad/capture/AnsiText.h"
 #include "slotpad/platform/Clipboard.h"
 #include "slotpad/store/SlotBook.h"
 
@@ -30,6 +31,9 @@ public:
 
     bool IgnoreClip() const { return ignoreClip_; }
 
+    // The letter case of the system's code page, for Ignore Case; Windows-1252 until set.
+    void UseCaseFold(const AnsiCaseFold& fold) { fold_ = fold; }
+
 private:
     int16_t FindBlankSlot() const;
     int16_t FindPlacementTarget() const;
@@ -38,6 +42,7 @@ private:
     SlotBook& book_;
     Clipboard& clipboard_;
     bool ignoreClip_ = false;
+    AnsiCaseFold fold_;
 };
 
 }  // namespace slotpad

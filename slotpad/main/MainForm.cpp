@@ -12,6 +12,15 @@ std::string InFolder(const std::string& folder, const std::string& file) {
     return folder + "\\" + file;
 }
 
+std::string WhyUnreadable(ReadFailure why) {
+    switch (why) {
+        case ReadFailure::InUse: return "another program is using it";
+        case ReadFailure::Folder: return "it is a folder";
+        case ReadFailure::AccessDenied: return "access to it is denied";
+        default: return "it could not be opened";
+    }
+}
+
 }  // namespace
 
 MainForm::MainForm(const MainServices& services)
@@ -45,6 +54,13 @@ void MainForm::Form_Load() {
             list.Insert_Node(book_.BlankSlot(), POS_TOP, node);
         }
     });
+    if (file_.Report.Unreadable != ReadFailure::None) {
+        // The file stays as it is, so the user can free it and nothing of it is lost.
+        sys_.Tray.ShowBalloon("SlotPad could not read its file",
+                              file_.SettingsPath + " cannot be read: " + WhyUnreadable(file_.Report.Unreadable) +
+                                  ". SlotPad keeps it as it is and saves this session beside it as " +
+                                  Aside_Path(file_.SettingsPath) + ".");
+    }
     sys_.Window.SetCaption(sys_.App.Title());
     sys_.Window.SetTopmost(sys_.Window.TopChecked());
     sys_.Window.Hide();

@@ -58,6 +58,20 @@ void Copy_Record_To_Settings(const SettingsRecord& Rec, Settings& S) {
 
 }  // namespace
 
+std::string Backup_Path(const std::string& Path, int Generation) {
+    return Generation == 0 ? Path + ".bak" : Path + ".bak." + std::to_string(Generation);
+}
+
+ReadStatus SettingsStore::Read_Patiently(const std::string& Path, std::string& Bytes) {
+    constexpr std::chrono::milliseconds Step{100};
+    ReadStatus Status = Files.ReadAll(Path, Bytes);
+    for (std::chrono::milliseconds Waited{0}; Status == ReadStatus::Failed && Waited < ReadPatience; Waited += Step) {
+        Files.Pause(Step);
+        Status = Files.ReadAll(Path, Bytes);
+    }
+    return Status;
+}
+
 void SettingsStore::Load_From(const std::string& Path, const WindowGeometry& NoFileGeometry, SlotList& List,
                               Settings& S) {
     Report = LoadReport{};
@@ -69,15 +83,37 @@ void SettingsStore::Load_From(const std::string& Path, const WindowGeometry& NoF
     List = SlotList{};
 
     std::string Bytes;
-    switch (Files.ReadAll(Path, Bytes)) {
-        case ReadStatus::Missing: Report.Kind = FileKind::Missing; return;
-        case ReadStatus::Failed:
-            Report.Kind = FileKind::Unreadable;
-            Report.BackupPending = true;
-            return;
-        case ReadStatus::Ok: break;
+    const ReadStatus Status = Read_Patiently(Path, Bytes);
+    if (Status == ReadStatus::Failed) {
+        Report.Unreadable = Files.LastReadFailure();
+        if (Report.Unreadable == ReadFailure::None) Report.Unreadable = ReadFailure::Other;
     }
 
+    // A session saved beside the file while it could not be read, by this run's
+    // predecessor: the newer of the two is the user's.
+    std::string Aside;
+    Report.AsideFound = Files.ReadAll(Aside_Path(Path), Aside) == ReadStatus::Ok;
+    if (Report.AsideFound) {
+        const auto AsideTime = Files.WriteTime(Aside_Path(Path)), FileTime = Files.WriteTime(Path);
+        Report.AsideLoaded = Status != ReadStatus::Ok || (AsideTime && FileTime && *AsideTime > *FileTime);
+    }
+    if (Report.AsideLoaded) {
+        Take_File(Aside, NoFileGeometry, List, S);
+        // The older file is replaced at the next save: it joins the backups first.
+        if (Status == ReadStatus::Ok) Report.BackupPending = true;
+        return;
+    }
+
+    switch (Status) {
+        case ReadStatus::Missing: Report.Kind = FileKind::Missing; return;
+        case ReadStatus::Failed: Report.Kind = FileKind::Unreadable; return;
+        case ReadStatus::Ok: break;
+    }
+    Take_File(Bytes, NoFileGeometry, List, S);
+}
+
+void SettingsStore::Take_File(const std::string& Bytes, const WindowGeometry& NoFileGeometry, SlotList& List,
+                              Settings& S) {
     const DecodedFile Decoded = Decode_Settings_File(Bytes, Record, List);
     FileMarker = Decoded.Marker;
     Report.Kind = Decoded.Kind;
@@ -112,20 +148,38 @@ void SettingsStore::Load_From(const std::string& Path, const WindowGeometry& NoF
     Report.BackupPending = !Report.Repairs.empty();
 }
 
+// Each backup moves one generation down and the oldest drops out: none is ever written
+// over in place, so a second damaged start cannot destroy the first one's backup.
+bool SettingsStore::Back_Up(const std::string& Path) {
+    for (int Generation = BACKUP_GENERATIONS - 1; Generation >= 1; --Generation) {
+        if (Files.Move(Backup_Path(Path, Generation - 1), Backup_Path(Path, Generation)) == MoveStatus::Failed)
+            return false;
+    }
+    return Files.Copy(Path, Backup_Path(Path, 0));
+}
+
 bool SettingsStore::Save_To(const std::string& Path, const SlotList& List, const Settings& S) {
     FileMarker = MARKER_1_00_50;
     Stage_Settings(S, List, Record);
+    const std::string Bytes = Encode_Settings_File(Record, List);
 
     const bool SameFile = Path == Report.Path;
-    if (SameFile && Report.BackupPending && !Files.Copy(Path, Path + ".bak")) {
+    // A file that could not be read could not be backed up either: it stays as it is,
+    // and the next start that can read it compares it with this session.
+    if (SameFile && Report.Unreadable != ReadFailure::None) return Files.WriteAtomically(Aside_Path(Path), Bytes);
+    if (SameFile && Report.BackupPending && !Back_Up(Path)) {
         // A file that has gone since the load needs no backup; any other failure stops
         // the save, so that the file is never replaced without its copy.
         std::string Probe;
         if (Files.ReadAll(Path, Probe) != ReadStatus::Missing) return false;
     }
-    if (!Files.WriteAtomically(Path, Encode_Settings_File(Record, List))) return false;
-    // The backup holds the file as the load found it; later saves must not replace it.
-    if (SameFile) Report.BackupPending = false;
+    if (!Files.WriteAtomically(Path, Bytes)) return false;
+    if (SameFile) {
+        // The backup holds the file as the load found it; later saves must not replace it.
+        Report.BackupPending = false;
+        // The session beside the file is in the file now, or older than what is.
+        if (Report.AsideFound && Files.Remove(Aside_Path(Path))) Report.AsideFound = false;
+    }
     return true;
 }
 

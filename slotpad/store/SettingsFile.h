@@ -5,6 +5,7 @@
 // adds what the program does around them: the file's place beside the program, the
 // centred window and the main window's geometry and "Always on Top" check mark.
 
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -26,10 +27,23 @@ struct LoadReport {
     std::string Path;
     FileKind Kind = FileKind::Missing;
     std::vector<std::string> Repairs;  // "truncated", then list and current-slot repairs
-    // The file on disk holds something the next save would destroy (it could not be read,
-    // was not a version, or needed repair): it is first copied to Path + ".bak".
+    // The file on disk holds something the next save would destroy (it was not a
+    // version, needed repair, or lost to a newer session saved beside it): the save first
+    // makes it the newest of the backups.
     bool BackupPending = false;
+    // Why the file could not be read, even after waiting for it; ReadFailure::None when it
+    // could. Such a file is never replaced: the session is saved beside it (AsidePath).
+    ReadFailure Unreadable = ReadFailure::None;
+    // A session saved beside the file was found, and whether it was the one loaded.
+    bool AsideFound = false;
+    bool AsideLoaded = false;
 };
+
+// Path + ".bak" is the newest backup, then Path + ".bak.1" to ".bak.4".
+constexpr int BACKUP_GENERATIONS = 5;
+std::string Backup_Path(const std::string& Path, int Generation);
+// Where a session goes while the file cannot be read.
+inline std::string Aside_Path(const std::string& Path) { return Path + ".new"; }
 
 class SettingsStore {
 public:
@@ -39,25 +53,37 @@ public:
     SettingsRecord Record;   // the staging record; lives for the whole run
     LoadReport Report;
 
-    // Fills List, S and Record from the file at Path. NoFileGeometry stands in for
-    // fields 1 to 4 when the file gives none. A file that gives no settings leaves the
-    // defaults and an empty list. The list is always consistent afterwards, and CurSlot
-    // is a slot in it or NIL_NODE.
+    // How long a file that exists but cannot be read is tried again (at logon another
+    // program may hold it for a moment). The program waits; the tools do not.
+    std::chrono::milliseconds ReadPatience{0};
+
+    // Fills List, S and Record from the file at Path, or from the session saved beside it
+    // when that is newer or the file cannot be read. NoFileGeometry stands in for fields
+    // 1 to 4 when the file gives none. A file that gives no settings leaves the defaults
+    // and an empty list. The list is always consistent afterwards, and CurSlot is a slot
+    // in it or NIL_NODE.
     void Load_From(const std::string& Path, const WindowGeometry& NoFileGeometry, SlotList& List, Settings& S);
 
     // Stages S and List into Record (its geometry, reserved field and on-top flag as they
     // are) and writes Path atomically, first backing up a file the load could not take as
-    // it was. False when anything failed; the file on disk is then unchanged.
+    // it was. While the file cannot be read the session goes beside it instead. False when
+    // anything failed; the file on disk is then unchanged.
     bool Save_To(const std::string& Path, const SlotList& List, const Settings& S);
 
 private:
+    ReadStatus Read_Patiently(const std::string& Path, std::string& Bytes);
+    void Take_File(const std::string& Bytes, const WindowGeometry& NoFileGeometry, SlotList& List, Settings& S);
+    bool Back_Up(const std::string& Path);
+
     FileStore& Files;
 };
 
 class SettingsFile : public SettingsStore {
 public:
     SettingsFile(FileStore& Files, const Application& App, const Screen& Scr)
-        : SettingsStore(Files), App(App), Scr(Scr) {}
+        : SettingsStore(Files), App(App), Scr(Scr) {
+        ReadPatience = std::chrono::seconds(2);
+    }
 
     std::string SettingsPath;
 

@@ -1,6 +1,7 @@
 // The duplicate test, what is not captured and the program's own clipboard writes.
 
 #include "tests/capture/CaptureFixture.h"
+#include "tests/support/FixedCodePages.h"
 
 namespace slotpad::testing {
 namespace {
@@ -36,6 +37,26 @@ TEST_F(CaptureFixture, IgnoreCaseCoversAccentedLetters) {
     clipboard.CopyFromOutside("CAF\xc9");
     EXPECT_EQ(list.Nodes[0].Slot.Text, "CAF\xc9");
     EXPECT_EQ(list.LastPos, 1);
+}
+
+// A copy that only the wrong code page's letter case takes for a slot's text is a new
+// element and leaves that slot alone.
+TEST_F(CaptureFixture, IgnoreCaseFollowsTheSystemsCodePage) {
+    const struct {
+        AnsiCaseFold fold;
+        const char* slot;
+        const char* copy;
+    } cases[] = {
+        {AnsiCaseFold(CyrillicCodePage{}), "\xff", "\x9f"},         // я, џ
+        {AnsiCaseFold(JapaneseCodePage{}), "\x88\x61", "\x88\x41"},  // two kanji
+    };
+    for (const auto& c : cases) {
+        Fill({c.slot, "_"});
+        SetIgnoreCase(1);
+        capture.UseCaseFold(c.fold);
+        clipboard.CopyFromOutside(c.copy);
+        EXPECT_EQ(Slots(), (std::vector<std::string>{c.slot, c.copy})) << c.fold.CodePage();
+    }
 }
 
 TEST_F(CaptureFixture, ExactComparisonWhenCaseMatters) {

@@ -158,6 +158,16 @@ TEST_F(ControlInterfacesTest, OleObjectReportsItsClassStatusAndVerbs) {
     }
 }
 
+TEST_F(ControlInterfacesTest, EnumAdviseWithNothingAdvisedIsEmpty) {
+    ComPtr<IEnumSTATDATA> advises;
+    ASSERT_EQ(control_->Object()->EnumAdvise(advises.Put()), S_OK);
+    ASSERT_TRUE(advises);
+    STATDATA data{};
+    ULONG fetched = 7;
+    EXPECT_EQ(advises->Next(1, &data, &fetched), S_FALSE);
+    EXPECT_EQ(fetched, 0u);
+}
+
 TEST_F(ControlInterfacesTest, ConnectionPointTakesAnyNumberOfSinks) {
     ComPtr<IConnectionPointContainer> container;
     ASSERT_EQ(control_->Object()->QueryInterface(IID_IConnectionPointContainer, container.PutVoid()), S_OK);

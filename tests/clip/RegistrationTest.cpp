@@ -159,6 +159,30 @@ TEST_F(RegistrationTest, RegisteringTwiceLeavesOneSetAndUnregisteringRemovesAll)
     EXPECT_EQ(library_.Unregister(), SELFREG_E_TYPELIB);
 }
 
+// The copy that was registered has been moved away; another copy still unregisters it.
+TEST_F(RegistrationTest, AnotherCopyUnregistersWhenTheRegisteredFileIsGone) {
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring folder = std::wstring(temp) + L"clip moved " + std::to_wstring(GetCurrentProcessId());
+    const std::wstring moved = folder + L"\\CLIP.OCX";
+    CreateDirectoryW(folder.c_str(), nullptr);
+    ASSERT_TRUE(CopyFileW(OcxPath().c_str(), moved.c_str(), FALSE));
+    {
+        const HMODULE first = LoadLibraryW(moved.c_str());
+        ASSERT_NE(first, nullptr);
+        const auto registerServer = reinterpret_cast<HRESULT(STDAPICALLTYPE*)()>(
+            reinterpret_cast<void*>(GetProcAddress(first, "DllRegisterServer")));
+        ASSERT_NE(registerServer, nullptr);
+        ASSERT_EQ(registerServer(), S_OK);
+        FreeLibrary(first);
+    }
+    ASSERT_TRUE(DeleteFileW(moved.c_str()));
+    RemoveDirectoryW(folder.c_str());
+
+    EXPECT_EQ(library_.Unregister(), S_OK);
+    ExpectUnregistered();
+}
+
 TEST_F(RegistrationTest, Regsvr32RegistersAndUnregisters) {
     const std::wstring quoted = L"\"" + OcxPath() + L"\"";
     EXPECT_EQ(RunProcess(L"regsvr32.exe /s " + quoted, 30000), std::optional<DWORD>(0));

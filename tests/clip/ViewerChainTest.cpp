@@ -319,6 +319,31 @@ TEST_F(ViewerChainTest, DestroyingTheHostWindowTakesTheControlOutOfTheChain) {
     EXPECT_EQ(ChangeClipboard(), (Log{"H", "T"}));
 }
 
+// The container destroys the window without deactivating the control: the control is no
+// longer active in place, and activating it again makes a window that joins when asked.
+TEST_F(ViewerChainTest, WindowDestroyedByTheContainerIsADeactivation) {
+    ChainViewer& tail = MakeViewer("T");
+    tail.Join();
+    HostedControl& control = MakeControl();
+    control.StartViewer();
+    ChainViewer& head = MakeViewer("H");
+    head.Join();
+    Settle();
+
+    ASSERT_TRUE(DestroyWindow(control.Window()));
+    EXPECT_EQ(control.Site().inPlaceDeactivations, 1);
+    EXPECT_EQ(ChangeClipboard(), (Log{"H", "T"}));
+
+    ASSERT_EQ(control.Activate(), S_OK);
+    ASSERT_NE(control.Window(), nullptr);
+    EXPECT_EQ(control.Site().inPlaceActivations, 2);
+    control.StartViewer();
+    Settle();
+    EXPECT_EQ(GetClipboardViewer(), control.Window());
+    EXPECT_EQ(ChangeClipboard(), (Log{"event", "H", "T"}));
+    control.StopViewer();
+}
+
 // Stopped and then destroyed, the control must still join only once when it is
 // activated and started again: a second join would make its window its own successor.
 TEST_F(ViewerChainTest, StoppedThenDestroyedControlJoinsOnceWhenStartedAgain) {

@@ -164,6 +164,22 @@ TEST_F(MainFormTest, FailedSaveOnCloseIsReportedOnceThroughTheIcon) {
     EXPECT_EQ(tray.balloons.size(), 2u) << "a new failure after a good save is told again";
 }
 
+TEST_F(MainFormTest, UnreadableFileIsToldOnceAndTheSessionGoesBesideIt) {
+    SaveEarlierRun();
+    const std::string earlier = files.Files[kIniPath];
+    files.Unreadable.insert(kIniPath);
+    form.Form_Load();
+    ASSERT_EQ(tray.balloons.size(), 1u);
+    EXPECT_NE(tray.balloons[0].find(kIniPath), std::string::npos);
+    EXPECT_NE(tray.balloons[0].find("another program is using it"), std::string::npos);
+
+    form.Form_QueryUnload(CloseReason::User);
+    form.mnuExit_Click();
+    EXPECT_EQ(tray.balloons.size(), 1u) << "saving beside the file is no failure";
+    EXPECT_EQ(files.Files[kIniPath], earlier);
+    EXPECT_TRUE(files.Has(kIniPath + ".new"));
+}
+
 TEST_F(MainFormTest, IconDoubleClickShowsTheWindow) {
     form.Form_Load();
     form.Tray_Notify(WM_RBUTTONDOWN);

@@ -40,7 +40,23 @@ TEST_F(FileStoreTest, MissingFileAndFolderAreMissing) {
 TEST_F(FileStoreTest, FolderIsNotReadable) {
     std::string Bytes;
     EXPECT_EQ(Files.ReadAll(Utf8(Folder.Path), Bytes), ReadStatus::Failed);
+    EXPECT_EQ(Files.LastReadFailure(), ReadFailure::Folder);
 }
+
+#ifdef _WIN32
+TEST_F(FileStoreTest, FileHeldWithoutSharingIsInUse) {
+    const std::string Path = Folder.File(u8"SlotPad.ini");
+    ASSERT_TRUE(Files.WriteAtomically(Path, "held"));
+    const HANDLE Held = CreateFileW((Folder.Path / u8"SlotPad.ini").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(Held, INVALID_HANDLE_VALUE);
+    std::string Bytes;
+    EXPECT_EQ(Files.ReadAll(Path, Bytes), ReadStatus::Failed);
+    EXPECT_EQ(Files.LastReadFailure(), ReadFailure::InUse);
+    CloseHandle(Held);
+    EXPECT_EQ(Read(Path), "held");
+}
+#endif
 
 TEST_F(FileStoreTest, WriteReplacesAtomicallyAndLeavesNoTemporaryFile) {
     const std::string Path = Folder.File(u8"Ünïcødé.ini");
@@ -72,6 +88,36 @@ TEST_F(FileStoreTest, CopyReplacesTheTarget) {
     EXPECT_EQ(Read(To), std::string("bytes\0\xFF", 7));
     EXPECT_FALSE(Files.Copy(Folder.File(u8"missing"), To));
     EXPECT_EQ(Read(To), std::string("bytes\0\xFF", 7));
+}
+
+TEST_F(FileStoreTest, CopyGoesThroughATemporaryFile) {
+    const std::string From = Folder.File(u8"SlotPad.ini"), To = Folder.File(u8"SlotPad.ini.bak");
+    ASSERT_TRUE(Files.WriteAtomically(From, "new"));
+    ASSERT_TRUE(Files.WriteAtomically(To, "older backup"));
+    // Where the temporary file would go there is a folder: a copy straight over the
+    // target would still succeed, one through a temporary file cannot.
+    fs::create_directory(fs::path(Folder.Path) / "SlotPad.ini.bak.tmp");
+    EXPECT_FALSE(Files.Copy(From, To));
+    EXPECT_EQ(Read(To), "older backup");
+    fs::remove(fs::path(Folder.Path) / "SlotPad.ini.bak.tmp");
+    EXPECT_TRUE(Files.Copy(From, To));
+    EXPECT_EQ(Read(To), "new");
+    EXPECT_EQ(Entries(), 2u);
+}
+
+TEST_F(FileStoreTest, MoveRemoveAndWriteTime) {
+    const std::string A = Folder.File(u8"a ü.ini"), B = Folder.File(u8"b ü.ini");
+    EXPECT_EQ(Files.Move(A, B), MoveStatus::Missing);
+    EXPECT_FALSE(Files.WriteTime(A));
+    ASSERT_TRUE(Files.WriteAtomically(A, "a"));
+    ASSERT_TRUE(Files.WriteAtomically(B, "b"));
+    EXPECT_TRUE(Files.WriteTime(A));
+    EXPECT_EQ(Files.Move(A, B), MoveStatus::Moved);
+    EXPECT_EQ(Read(B), "a");
+    EXPECT_EQ(Entries(), 1u);
+    EXPECT_TRUE(Files.Remove(B));
+    EXPECT_TRUE(Files.Remove(B)) << "a file that is gone is removed";
+    EXPECT_EQ(Entries(), 0u);
 }
 
 TEST_F(FileStoreTest, SettingsFileLoadsBacksUpAndSaves) {

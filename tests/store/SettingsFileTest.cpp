@@ -279,13 +279,108 @@ TEST_F(SettingsFileTest, UnreadableFileLoadsDefaultsAndIsNeverReplacedWithoutIts
     Files.Unreadable.insert(INI_PATH);
     File.Load_Settings(Frm, List, S);
     EXPECT_EQ(File.Report.Kind, FileKind::Unreadable);
+    EXPECT_EQ(File.Report.Unreadable, ReadFailure::InUse);
     Expect_Centred_Defaults();
-    EXPECT_TRUE(File.Report.BackupPending);
+    EXPECT_EQ(Files.Paused, std::chrono::seconds(2)) << "tried again for two seconds";
 
     const std::string Before = Files.Files[INI_PATH];
-    EXPECT_FALSE(File.Save_Settings(Frm, List, S));
+    int16_t N = 0;
+    List.Insert_Node(Slot("this session"), POS_TOP, N);
+    EXPECT_TRUE(File.Save_Settings(Frm, List, S));
+    EXPECT_TRUE(File.Save_Settings(Frm, List, S));
     EXPECT_EQ(Files.Files[INI_PATH], Before);
     EXPECT_FALSE(Files.Has(INI_PATH + ".bak"));
+    ASSERT_TRUE(Files.Has(INI_PATH + ".new"));
+
+    SettingsStore Reader(Files);
+    SlotList Aside;
+    Reader.Load_From(INI_PATH + ".new", {}, Aside, S);
+    EXPECT_EQ(Order(Aside), Order(List));
+}
+
+TEST_F(SettingsFileTest, FileHeldForAMomentAtLogonLoadsAfterWaiting) {
+    const std::string Original = File_1_00_50(Header{}, Fonts{}, Sample_List());
+    Files.Files[INI_PATH] = Original;
+    Files.FailingReads[INI_PATH] = 5;
+    File.Load_Settings(Frm, List, S);
+    EXPECT_EQ(File.Report.Kind, FileKind::V1_00_50);
+    EXPECT_EQ(File.Report.Unreadable, ReadFailure::None);
+    EXPECT_EQ(Files.Paused, std::chrono::milliseconds(500));
+    EXPECT_EQ(Order(List), Order(Sample_List()));
+    EXPECT_EQ(Save(), Original);
+    EXPECT_FALSE(Files.Has(INI_PATH + ".new"));
+}
+
+// A session saved beside a file that could not be read meets that file at the next start.
+TEST_F(SettingsFileTest, NextStartTakesTheNewerOfTheFileAndTheSessionBesideIt) {
+    SlotList Old = Sample_List(), Session = Sample_List();
+    int16_t N = 0;
+    Session.Insert_Node(Slot("from the session beside"), POS_TOP, N);
+    const std::string OldBytes = File_1_00_50(Header{}, Fonts{}, Old);
+    const std::string SessionBytes = File_1_00_50(Header_For(Session), Fonts{}, Session);
+    const struct {
+        const char* Name;
+        bool SessionNewer;
+        bool FileReadable;
+        const SlotList& Expected;
+    } Cases[] = {
+        {"session newer", true, true, Session},
+        {"file newer", false, true, Old},
+        {"file still unreadable", false, false, Session},
+    };
+    for (const auto& C : Cases) {
+        SCOPED_TRACE(C.Name);
+        Files = MemoryFileStore{};
+        Files.Files[INI_PATH] = OldBytes;
+        Files.Files[INI_PATH + ".new"] = SessionBytes;
+        Files.Times[INI_PATH] = C.SessionNewer ? 1 : 2;
+        Files.Times[INI_PATH + ".new"] = C.SessionNewer ? 2 : 1;
+        Files.Clock = 10;
+        if (!C.FileReadable) Files.Unreadable.insert(INI_PATH);
+        File.Load_Settings(Frm, List, S);
+        EXPECT_EQ(Order(List), Order(C.Expected));
+
+        EXPECT_TRUE(File.Save_Settings(Frm, List, S));
+        if (C.FileReadable) {
+            SlotList Saved;
+            SettingsStore Reader(Files);
+            Reader.Load_From(INI_PATH, {}, Saved, S);
+            EXPECT_EQ(Order(Saved), Order(C.Expected));
+            EXPECT_FALSE(Files.Has(INI_PATH + ".new"));
+            // The file that lost to a newer session is kept as a backup.
+            if (C.SessionNewer) {
+                EXPECT_EQ(Files.Files[INI_PATH + ".bak"], OldBytes);
+            }
+        } else {
+            EXPECT_EQ(Files.Files[INI_PATH], OldBytes);
+            EXPECT_TRUE(Files.Has(INI_PATH + ".new"));
+        }
+    }
+}
+
+// Every start that needs a backup keeps the earlier ones, newest first.
+TEST_F(SettingsFileTest, DamagedStartsKeepTheLastFiveBackups) {
+    std::vector<std::string> Originals;
+    for (int Start = 0; Start < 7; ++Start) {
+        Originals.push_back("[Positions]\r\nstart " + std::to_string(Start));
+        Load(Originals.back());
+        Save();
+    }
+    const std::string Names[] = {".bak", ".bak.1", ".bak.2", ".bak.3", ".bak.4"};
+    for (int Generation = 0; Generation < BACKUP_GENERATIONS; ++Generation) {
+        EXPECT_EQ(Backup_Path(INI_PATH, Generation), INI_PATH + Names[Generation]);
+        EXPECT_EQ(Files.Files[INI_PATH + Names[Generation]], Originals[6 - Generation]) << Names[Generation];
+    }
+    EXPECT_EQ(Files.Files.size(), 1u + BACKUP_GENERATIONS) << "the oldest drop out";
+}
+
+TEST_F(SettingsFileTest, BackupThatCannotMoveAsideStopsTheSave) {
+    Files.Files[INI_PATH + ".bak"] = "first backup";
+    Load("[Positions]\r\n");
+    Files.FailMoves = true;
+    EXPECT_FALSE(File.Save_Settings(Frm, List, S));
+    EXPECT_EQ(Files.Files[INI_PATH], "[Positions]\r\n");
+    EXPECT_EQ(Files.Files[INI_PATH + ".bak"], "first backup");
 }
 
 TEST_F(SettingsFileTest, SaveWhileNotNormalKeepsLastNormalGeometry) {

@@ -139,6 +139,18 @@ TEST(SlotpadIni, UpgradeWritesWhatTheProgramWouldSave) {
     EXPECT_FALSE(Files.Has("old.ini.bak"));
 }
 
+TEST(SlotpadIni, UpgradeWritesTheOnTopFlagAsTrueOrFalse) {
+    for (const int16_t Stored : {int16_t{7}, int16_t{1}, VB_TRUE, VB_FALSE}) {
+        MemoryFileStore Files;
+        Header H;
+        H.OnTop = Stored;
+        Files.Files["in.ini"] = File_1_00_50(H, Fonts{}, Sample_List());
+        ASSERT_EQ(Run_Tool(Files, {"upgrade", "in.ini", "out.ini"}).Status, 0);
+        H.OnTop = Stored != 0 ? VB_TRUE : VB_FALSE;
+        EXPECT_EQ(Files.Files["out.ini"], File_1_00_50(H, Fonts{}, Sample_List())) << Stored;
+    }
+}
+
 TEST(SlotpadIni, UpgradeOfAFileWithoutGeometryWritesZeros) {
     MemoryFileStore Files;
     Files.Files["cut.ini"] = "1.00.50\x01";

@@ -154,6 +154,8 @@ int Run_Slotpad_Ini(const std::vector<std::string>& Args, FileStore& Files, std:
     if (Args.size() == 3 && Args[0] == "upgrade") {
         Loaded L(Files);
         if (!Load(Args[1], L, Err)) return EXIT_FILE_ERROR;
+        // SlotPad keeps the flag as a check mark and writes the mark back as true or false.
+        L.Store.Record.OnTop = L.Store.Record.OnTop != 0 ? VB_TRUE : VB_FALSE;
         if (!L.Store.Save_To(Args[2], L.List, L.S)) {
             Err << "slotpad-ini: " << Args[2] << ": cannot be written\n";
             return EXIT_FILE_ERROR;

@@ -9,6 +9,7 @@
 #include "slotpad/main/win32/ProgramResources.h"
 #include "slotpad/main/win32/SingleInstance.h"
 #include "slotpad/platform/win32/ClipControlHost.h"
+#include "slotpad/platform/win32/Win32AnsiCodePage.h"
 #include "slotpad/platform/win32/Win32Application.h"
 #include "slotpad/platform/win32/Win32Clipboard.h"
 #include "slotpad/platform/win32/Win32FileStore.h"
@@ -89,6 +90,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
 
     MainForm form(MainServices{app, screen, window, clipboard, tray, menu, shell, files, surface, toolTip, dropBar});
     window.SetEvents(&form);
+    form.Captures().UseCaseFold(AnsiCaseFold(Win32AnsiCodePage{}));
     window.SetShowRequestHandler([&form, &window] {
         form.mnuShow_Click();
         window.BringToForeground();

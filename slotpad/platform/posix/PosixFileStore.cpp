@@ -5,7 +5,9 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <string>
+#include <thread>
 
 namespace slotpad {
 
@@ -53,9 +55,16 @@ std::string FolderOf(const std::string& path) {
 ReadStatus PosixFileStore::ReadAll(const std::string& path, std::string& bytes) {
     bytes.clear();
     FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (!file) return errno == ENOENT || errno == ENOTDIR ? ReadStatus::Missing : ReadStatus::Failed;
+    if (!file) {
+        if (errno == ENOENT || errno == ENOTDIR) return ReadStatus::Missing;
+        return Fail(errno == EACCES || errno == EPERM ? ReadFailure::AccessDenied
+                    : errno == EBUSY || errno == ETXTBSY ? ReadFailure::InUse
+                                                         : ReadFailure::Other);
+    }
     struct stat info {};
-    if (::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode)) return ReadStatus::Failed;
+    if (::fstat(file.get(), &info) != 0) return Fail(ReadFailure::Other);
+    if (S_ISDIR(info.st_mode)) return Fail(ReadFailure::Folder);
+    if (!S_ISREG(info.st_mode)) return Fail(ReadFailure::Other);
     bytes.resize(static_cast<size_t>(info.st_size));
     size_t done = 0;
     for (;;) {
@@ -64,7 +73,7 @@ ReadStatus PosixFileStore::ReadAll(const std::string& path, std::string& bytes) 
         if (n < 0) {
             if (errno == EINTR) continue;
             bytes.clear();
-            return ReadStatus::Failed;
+            return Fail(ReadFailure::Other);
         }
         if (n == 0) break;
         done += static_cast<size_t>(n);
@@ -92,5 +101,20 @@ bool PosixFileStore::Copy(const std::string& from, const std::string& to) {
     std::string bytes;
     return ReadAll(from, bytes) == ReadStatus::Ok && WriteAtomically(to, bytes);
 }
+
+MoveStatus PosixFileStore::Move(const std::string& from, const std::string& to) {
+    if (::rename(from.c_str(), to.c_str()) == 0) return MoveStatus::Moved;
+    return errno == ENOENT ? MoveStatus::Missing : MoveStatus::Failed;
+}
+
+bool PosixFileStore::Remove(const std::string& path) { return ::unlink(path.c_str()) == 0 || errno == ENOENT; }
+
+std::optional<int64_t> PosixFileStore::WriteTime(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) return std::nullopt;
+    return static_cast<int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
+}
+
+void PosixFileStore::Pause(std::chrono::milliseconds time) { std::this_thread::sleep_for(time); }
 
 }  // namespace slotpad

@@ -50,25 +50,31 @@ bool WriteFully(HANDLE file, std::string_view bytes) {
 ReadStatus Win32FileStore::ReadAll(const std::string& path, std::string& bytes) {
     bytes.clear();
     std::wstring wide;
-    if (!win32::WidenStrictly(path, wide)) return ReadStatus::Failed;
+    if (!win32::WidenStrictly(path, wide)) return Fail(ReadFailure::Other);
     FileHandle file(CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) {
         const DWORD error = GetLastError();
-        return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? ReadStatus::Missing
-                                                                                : ReadStatus::Failed;
+        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return ReadStatus::Missing;
+        if (error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION) return Fail(ReadFailure::InUse);
+        // Opening a folder as a file is refused as access denied.
+        const DWORD attributes = GetFileAttributesW(wide.c_str());
+        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
+            return Fail(ReadFailure::Folder);
+        return Fail(error == ERROR_ACCESS_DENIED ? ReadFailure::AccessDenied : ReadFailure::Other);
     }
     LARGE_INTEGER size{};
     if (!GetFileSizeEx(file.get(), &size) || size.QuadPart < 0 || static_cast<uint64_t>(size.QuadPart) > MAX_READ_SIZE)
-        return ReadStatus::Failed;
+        return Fail(ReadFailure::Other);
     bytes.resize(static_cast<size_t>(size.QuadPart));
     size_t done = 0;
     while (done < bytes.size()) {
         DWORD read = 0;
         const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 30));
         if (!ReadFile(file.get(), bytes.data() + done, chunk, &read, nullptr)) {
+            const DWORD error = GetLastError();
             bytes.clear();
-            return ReadStatus::Failed;
+            return Fail(error == ERROR_LOCK_VIOLATION ? ReadFailure::InUse : ReadFailure::Other);
         }
         if (read == 0) break;  // the file shrank meanwhile
         done += read;
@@ -93,9 +99,39 @@ bool Win32FileStore::WriteAtomically(const std::string& path, std::string_view b
     return true;
 }
 
+// A copy straight over `to` would leave a half-written backup after a crash, in place of
+// the whole one it replaced.
 bool Win32FileStore::Copy(const std::string& from, const std::string& to) {
-    std::wstring source, target;
-    return win32::WidenStrictly(from, source) && win32::WidenStrictly(to, target) && CopyFileW(source.c_str(), target.c_str(), FALSE);
+    std::string bytes;
+    return ReadAll(from, bytes) == ReadStatus::Ok && WriteAtomically(to, bytes);
 }
+
+MoveStatus Win32FileStore::Move(const std::string& from, const std::string& to) {
+    std::wstring source, target;
+    if (!win32::WidenStrictly(from, source) || !win32::WidenStrictly(to, target)) return MoveStatus::Failed;
+    if (MoveFileExW(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return MoveStatus::Moved;
+    const DWORD error = GetLastError();
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? MoveStatus::Missing : MoveStatus::Failed;
+}
+
+bool Win32FileStore::Remove(const std::string& path) {
+    std::wstring wide;
+    if (!win32::WidenStrictly(path, wide)) return false;
+    if (DeleteFileW(wide.c_str())) return true;
+    const DWORD error = GetLastError();
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+}
+
+std::optional<int64_t> Win32FileStore::WriteTime(const std::string& path) {
+    std::wstring wide;
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!win32::WidenStrictly(path, wide) || !GetFileAttributesExW(wide.c_str(), GetFileExInfoStandard, &data))
+        return std::nullopt;
+    return static_cast<int64_t>((static_cast<uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) |
+                                data.ftLastWriteTime.dwLowDateTime);
+}
+
+void Win32FileStore::Pause(std::chrono::milliseconds time) { Sleep(static_cast<DWORD>(time.count())); }
 
 }  // namespace slotpad
