@@ -56,6 +56,7 @@ public:
     WindowState state = WindowState::Normal;
     std::string caption = "SlotPad (design)";
     static constexpr int kFramePx = 30;
+    int timerIntervalMs = 0;  // 0: no timer started
 
     int Left() const override { return left; }
     int Top() const override { return top; }
@@ -82,6 +83,16 @@ public:
     bool captured = false;
     void CapturePointer() override { captured = true; }
     void ReleasePointer() override { captured = false; }
+    void StartTimer(int intervalMs) override { timerIntervalMs = intervalMs; }
+    bool PostCapture() override {
+        ++postedCaptures;
+        return true;
+    }
+    // What the message loop does with the posted captures once the window is idle.
+    void DeliverPosted(MainWindowEvents& events) {
+        for (; postedCaptures > 0; --postedCaptures) events.Capture_Posted();
+    }
+    int postedCaptures = 0;
     void Unload() override { unloaded = true; log_.Add("unload"); }
 
 private:
@@ -140,7 +151,13 @@ class FakeViewer : public ClipViewer {
 public:
     explicit FakeViewer(EventLog& log) : log_(log) {}
     bool viewing = false;
-    void StartViewer() override { viewing = true; log_.Add("start viewer"); }
+    // What joining the chain does: a notification of the clipboard as it is.
+    std::function<void()> onJoin;
+    void StartViewer() override {
+        viewing = true;
+        log_.Add("start viewer");
+        if (onJoin) onJoin();
+    }
     void StopViewer() override { viewing = false; log_.Add("stop viewer"); }
 
 private:

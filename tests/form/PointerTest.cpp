@@ -25,7 +25,10 @@ protected:
         }
         form.Panel().Form_Resize();
         form.mnuShow_Click();
-        clipboard.onChange = [this] { form.Clip_NewClipboardElement(); };
+        clipboard.onChange = [this] {
+            form.Clip_NewClipboardElement();
+            window.DeliverPosted(form);
+        };
         Select(0);
     }
 

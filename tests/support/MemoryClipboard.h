@@ -17,6 +17,7 @@ public:
     bool isPrivate = false;
     bool failWrites = false;
     int writes = 0;
+    uint32_t sequence = 1;
     std::function<void()> onChange;
 
     // What another program does when it copies.
@@ -28,6 +29,7 @@ public:
 
     bool HasText() override { return text.has_value(); }
     bool IsPrivate() override { return isPrivate; }
+    uint32_t SequenceNumber() override { return sequence; }
     std::optional<std::string> GetText() override { return text; }
     bool Clear() override {
         if (failWrites) return false;
@@ -47,6 +49,7 @@ public:
 
 private:
     void Notify() {
+        ++sequence;
         if (onChange) onChange();
     }
 };

@@ -17,6 +17,7 @@ constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME
 // The window's design size: a client area of 3480 by 6825 twips.
 constexpr int kDesignClientWidthPx = 232;
 constexpr int kDesignClientHeightPx = 455;
+constexpr UINT_PTR kTimerId = 1;
 
 // The hidden owner that keeps the window off the taskbar. Programs that close a process
 // send WM_CLOSE to each of its top-level windows; destroying the owner would take the main
@@ -181,6 +182,13 @@ LRESULT Win32MainWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_USER:
             return 0;
+        case kCaptureMessage:
+            events_->Capture_Posted();
+            return 0;
+        case WM_TIMER:
+            if (wParam != kTimerId) break;
+            events_->Timer_Tick();
+            return 0;
         default:
             if (msg == taskbarCreated_ && taskbarCreated_ != 0) {
                 events_->Tray_Recreated();
@@ -288,6 +296,10 @@ void Win32MainWindow::CapturePointer() { SetCapture(hwnd_); }
 void Win32MainWindow::ReleasePointer() {
     if (GetCapture() == hwnd_) ReleaseCapture();
 }
+void Win32MainWindow::StartTimer(int intervalMs) {
+    SetTimer(hwnd_, kTimerId, static_cast<UINT>(std::max(intervalMs, 1)), nullptr);
+}
+bool Win32MainWindow::PostCapture() { return PostMessageW(hwnd_, kCaptureMessage, 0, 0) != FALSE; }
 void Win32MainWindow::Unload() {
     if (hwnd_) DestroyWindow(hwnd_);
 }
