@@ -1,5 +1,7 @@
 #include "slotpad/main/MainForm.h"
 
+#include "slotpad/main/WindowPlacement.h"
+
 namespace slotpad {
 
 namespace {
@@ -40,6 +42,7 @@ void MainForm::Form_Load() {
     sys_.Window.HideFromTaskList();
     helpFile_ = InFolder(sys_.App.Folder(), "SlotPad.hlp");
     file_.Load_Settings(sys_.Window, list_, settings_);
+    Keep_Window_Reachable(sys_.Window, sys_.Scr, sys_.Areas);
     if (list_.LastPos < 0) {
         int16_t node = NIL_NODE;
         list_.Insert_Node(BlankSlot, POS_TOP, node);

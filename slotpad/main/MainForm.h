@@ -21,6 +21,7 @@
 #include "slotpad/platform/PopupMenu.h"
 #include "slotpad/platform/Shell.h"
 #include "slotpad/platform/TrayIcon.h"
+#include "slotpad/platform/WorkAreas.h"
 #include "slotpad/store/LinkList.h"
 #include "slotpad/store/Settings.h"
 #include "slotpad/store/SettingsFile.h"
@@ -39,6 +40,7 @@ struct MainServices {
     DrawingSurface& Surface;
     RowToolTip& ToolTip;
     DropBar& Bar;  // PicSplitter
+    const WorkAreas& Areas;
 };
 
 class MainForm : public MainWindowEvents {

@@ -14,6 +14,7 @@
 #include "slotpad/platform/PopupMenu.h"
 #include "slotpad/platform/Shell.h"
 #include "slotpad/platform/TrayIcon.h"
+#include "slotpad/platform/WorkAreas.h"
 
 namespace slotpad::testing {
 
@@ -145,6 +146,13 @@ public:
 
 private:
     EventLog& log_;
+};
+
+// One monitor as large as FormScreen, with a taskbar of 40 pixels at the bottom.
+class FakeWorkAreas : public WorkAreas {
+public:
+    std::vector<TwipsRect> areas{{0, 0, 1280 * 15, 984 * 15}};
+    std::vector<TwipsRect> MonitorWorkAreas() const override { return areas; }
 };
 
 class FakeViewer : public ClipViewer {
