@@ -25,6 +25,15 @@ const CLSID kPropertyPages[] = {CLSID_CClipPropPage};
 // A new control is as large as its face picture: 24 by 24 pixels at 96 dots per inch.
 constexpr SIZEL kDefaultExtent{635, 635};
 
+// A hung viewer further down the chain must not freeze ours: it still gets the
+// notification when it wakes, we simply stop waiting for it.
+constexpr UINT kPassOnTimeoutMs = 2000;
+
+void PassOn(HWND next, UINT message, WPARAM wParam, LPARAM lParam) {
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(next, message, wParam, lParam, SMTO_ABORTIFHUNG, kPassOnTimeoutMs, &ignored);
+}
+
 const ControlDescription kDescription{CLSID_Clip,  DIID__DClip,   DIID__DClipEvents, IDS_CLIP_TYPE_NAME,
                                       kMiscStatus, kPropertyPages, kStateVersion,     kDefaultExtent};
 
@@ -121,7 +130,7 @@ LRESULT CClipCtrl::OnDrawClipboard(WPARAM wParam, LPARAM lParam) {
     DefWindowProcW(Window(), WM_DRAWCLIPBOARD, wParam, lParam);
     FireEvent(kNewClipboardElement);
     // The next viewer learns of the change only after the host's handler has run.
-    SendMessageA(m_nextViewer, WM_DRAWCLIPBOARD, 0, 0);
+    if (m_nextViewer) PassOn(m_nextViewer, WM_DRAWCLIPBOARD, 0, 0);
     return 0;
 }
 
@@ -131,7 +140,7 @@ LRESULT CClipCtrl::OnChangeCbChain(WPARAM wParam, LPARAM lParam) {
     if (leaving == m_nextViewer)
         m_nextViewer = reinterpret_cast<HWND>(lParam);
     else if (m_nextViewer)
-        SendMessageA(m_nextViewer, WM_CHANGECBCHAIN, wParam, lParam);
+        PassOn(m_nextViewer, WM_CHANGECBCHAIN, wParam, lParam);
     return 0;
 }
 

@@ -1,11 +1,15 @@
 #include "slotpad/main/MainForm.h"
 
+#include "slotpad/main/WindowPlacement.h"
+
 namespace slotpad {
 
 namespace {
 
 constexpr int kWM_LBUTTONDBLCLK = 0x203;
 constexpr int kWM_RBUTTONUP = 0x205;
+// How often the viewer chain is checked for changes that never reached us.
+constexpr int kChainCheckMs = 2000;
 
 std::string InFolder(const std::string& folder, const std::string& file) {
     if (!folder.empty() && folder.back() == '\\') return folder + file;
@@ -54,6 +58,7 @@ void MainForm::Form_Load() {
             list.Insert_Node(book_.BlankSlot(), POS_TOP, node);
         }
     });
+    Keep_Window_Reachable(sys_.Window, sys_.Scr, sys_.Areas);
     if (file_.Report.Unreadable != ReadFailure::None) {
         // The file stays as it is, so the user can free it and nothing of it is lost.
         sys_.Tray.ShowBalloon("SlotPad could not read its file",
@@ -64,7 +69,38 @@ void MainForm::Form_Load() {
     sys_.Window.SetCaption(sys_.App.Title());
     sys_.Window.SetTopmost(sys_.Window.TopChecked());
     sys_.Window.Hide();
+    chainWatch_ = ChainWatch(sys_.Clip.SequenceNumber());
     if (clip_) clip_->StartViewer();
+    sys_.Window.StartTimer(kChainCheckMs);
+}
+
+// Changes that come faster than they can be read merge: the clipboard is read once the
+// window has handled the notifications waiting before it, and then holds the newest. Our
+// own writes are told apart now, while they are being made.
+void MainForm::Clip_NewClipboardElement() {
+    ++notifications_;
+    chainWatch_.Notified(sys_.Clip.SequenceNumber());
+    if (capture_.IgnoreClip() || capturePosted_) return;
+    capturePosted_ = true;
+    if (!sys_.Window.PostCapture()) Capture_Posted();  // a full queue: read now rather than never
+}
+
+void MainForm::Capture_Posted() {
+    capturePosted_ = false;
+    capture_.Clip_NewClipboardElement();
+}
+
+// Joining again puts us at the head of the chain, ahead of whatever cut us off; the join
+// itself reports the clipboard as it is, so the missed change is captured then.
+void MainForm::Timer_Tick() {
+    if (!clip_ || chainWatch_.Tick(sys_.Clip.SequenceNumber()) != ChainWatch::Action::Rejoin) return;
+    const int before = notifications_;
+    clip_->StopViewer();
+    clip_->StartViewer();
+    if (chainWatch_.Rejoined(notifications_ != before))
+        sys_.Tray.ShowBalloon("SlotPad is not hearing of copies",
+                              "SlotPad could not rejoin the clipboard viewer chain. New copies may not be "
+                              "captured until SlotPad is restarted.");
 }
 
 bool MainForm::Form_QueryUnload(CloseReason reason) {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "slotpad/capture/Capture.h"
+#include "slotpad/capture/ChainWatch.h"
 #include "slotpad/main/RightMenu.h"
 #include "slotpad/main/TipOverlay.h"
 #include "slotpad/main/panel/SlotPanel.h"
@@ -20,6 +21,7 @@
 #include "slotpad/platform/PopupMenu.h"
 #include "slotpad/platform/Shell.h"
 #include "slotpad/platform/TrayIcon.h"
+#include "slotpad/platform/WorkAreas.h"
 #include "slotpad/store/LinkList.h"
 #include "slotpad/store/Settings.h"
 #include "slotpad/store/SettingsFile.h"
@@ -39,6 +41,7 @@ struct MainServices {
     DrawingSurface& Surface;
     RowToolTip& ToolTip;
     DropBar& Bar;  // PicSplitter
+    const WorkAreas& Areas;
 };
 
 class MainForm : public MainWindowEvents {
@@ -77,7 +80,9 @@ public:
     void Tray_Notify(int message) override;
     void Tray_Recreated() override;
     void Sys_SysColorsChanged() override { panel_.Sys_SysColorsChanged(); }
-    void Clip_NewClipboardElement() override { capture_.Clip_NewClipboardElement(); }
+    void Clip_NewClipboardElement() override;
+    void Timer_Tick() override;
+    void Capture_Posted() override;
 
     // Slot commands, options and about: the pop-up menu and the keys lead here.
     void mnuEdit_Click();
@@ -128,6 +133,9 @@ private:
     int16_t DragSlot = NIL_NODE;
     int barTop_ = 0;
     bool saveFailureReported_ = false;
+    ChainWatch chainWatch_;
+    int notifications_ = 0;
+    bool capturePosted_ = false;
 };
 
 }  // namespace slotpad

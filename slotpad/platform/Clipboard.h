@@ -1,6 +1,7 @@
 #pragma once
 // The system clipboard, in the standard 8-bit text format.
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,6 +22,9 @@ public:
     // The text on the clipboard, up to its terminating zero; nullopt when the clipboard
     // cannot be opened or holds no text.
     virtual std::optional<std::string> GetText() = 0;
+
+    // The clipboard's sequence number: it moves with every change of the content.
+    virtual uint32_t SequenceNumber() = 0;
 
     // Empties the clipboard and takes ownership of it.
     virtual bool Clear() = 0;

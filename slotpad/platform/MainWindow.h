@@ -28,6 +28,11 @@ public:
     // pointer goes.
     virtual void CapturePointer() = 0;
     virtual void ReleasePointer() = 0;
+    // Posts a message that comes back as MainWindowEvents::Capture_Posted once the window
+    // has handled what reached it before. False when it could not be posted.
+    virtual bool PostCapture() = 0;
+    // From now on MainWindowEvents::Timer_Tick comes every `intervalMs`.
+    virtual void StartTimer(int intervalMs) = 0;
     // Destroys the window; the program ends once its message loop sees that.
     virtual void Unload() = 0;
 };

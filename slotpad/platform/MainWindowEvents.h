@@ -29,6 +29,8 @@ public:
     virtual void Tray_Recreated() = 0;
     virtual void Sys_SysColorsChanged() = 0;
     virtual void Clip_NewClipboardElement() = 0;
+    virtual void Timer_Tick() = 0;
+    virtual void Capture_Posted() = 0;
 };
 
 }  // namespace slotpad

@@ -4,8 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <initializer_list>
 #include <memory>
+#include <thread>
 #include <string>
 #include <string_view>
 #include <tuple>
@@ -389,6 +392,63 @@ TEST_F(ViewerChainTest, ChangeMadeByTheHandlerIsReportedBeforeTheFirstIsPassedOn
     EXPECT_EQ(ChangeClipboard(), (Log{"event", "event", "T", "T"}));
     onEvent_ = nullptr;
     control.StopViewer();
+}
+
+// A viewer behind the control whose thread stops answering for a while: the control waits
+// for it only briefly, both for a change and for a chain change, and goes on passing
+// changes to it once it answers again.
+TEST_F(ViewerChainTest, HungNextViewerHoldsTheControlUpOnlyBriefly) {
+    constexpr DWORD kHangMs = 9000;
+    HANDLE joinedEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    HANDLE wakeEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    std::atomic<int> changesSeen{0};
+    std::atomic<bool> done{false};
+    ChainViewer& last = MakeViewer("X");
+    last.Join();
+    std::thread hung([&] {
+        TestWindow window(nullptr, {0, 0, 10, 10}, WS_OVERLAPPED,
+                          [&](HWND, UINT message, WPARAM, LPARAM) -> std::optional<LRESULT> {
+                              if (message == WM_DRAWCLIPBOARD) ++changesSeen;
+                              if (message == WM_DRAWCLIPBOARD || message == WM_CHANGECBCHAIN) return 0;
+                              return std::nullopt;
+                          });
+        HWND next = SetClipboardViewer(window.Get());
+        PumpFor(100);
+        changesSeen = 0;
+        SetEvent(joinedEvent);
+        WaitForSingleObject(wakeEvent, kHangMs);  // no message is handled meanwhile
+        PumpUntil([&] { return changesSeen > 0; }, 5000);
+        ChangeClipboardChain(window.Get(), next);
+        done = true;
+    });
+    ASSERT_EQ(WaitForSingleObject(joinedEvent, 5000), WAIT_OBJECT_0);
+    HostedControl& control = MakeControl();
+    control.StartViewer();
+    ChainViewer& head = MakeViewer("H");
+    head.Join();
+    Settle();
+
+    const auto started = std::chrono::steady_clock::now();
+    EXPECT_EQ(ChangeClipboard(), (Log{"H", "event"}));
+    // A window after the hung one leaves: the chain change comes down to the control,
+    // which passes it on to the hung viewer.
+    log_.clear();
+    last.Leave();
+    EXPECT_EQ(log_, (Log{"H:chain"}));
+    const auto waited = std::chrono::steady_clock::now() - started;
+    EXPECT_LT(waited, std::chrono::milliseconds(4500)) << "the control waited for the hung viewer";
+    EXPECT_EQ(changesSeen.load(), 0);
+
+    // Once it answers again, it hears of changes as before.
+    SetEvent(wakeEvent);
+    PumpFor(200);
+    ChangeClipboard();
+    EXPECT_TRUE(PumpUntil([&] { return done.load(); }, 10000));
+    hung.join();
+    EXPECT_GE(changesSeen.load(), 1) << "the viewer that was hung is no longer told of changes";
+    control.StopViewer();
+    CloseHandle(joinedEvent);
+    CloseHandle(wakeEvent);
 }
 
 }  // namespace

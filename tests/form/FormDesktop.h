@@ -25,7 +25,9 @@ struct FormDesktop {
     FakeViewer viewer{log};
     FakeToolTip toolTip;
     FakeDropBar bar;
-    MainForm form{MainServices{app, screen, window, clipboard, tray, menu, shell, files, surface, toolTip, bar}};
+    FakeWorkAreas workAreas;
+    MainForm form{
+        MainServices{app, screen, window, clipboard, tray, menu, shell, files, surface, toolTip, bar, workAreas}};
 };
 
 }  // namespace slotpad::testing

@@ -14,6 +14,7 @@
 #include "slotpad/platform/PopupMenu.h"
 #include "slotpad/platform/Shell.h"
 #include "slotpad/platform/TrayIcon.h"
+#include "slotpad/platform/WorkAreas.h"
 
 namespace slotpad::testing {
 
@@ -65,6 +66,7 @@ public:
     WindowState state = WindowState::Normal;
     std::string caption = "SlotPad (design)";
     static constexpr int kFramePx = 30;
+    int timerIntervalMs = 0;  // 0: no timer started
 
     int Left() const override { return left; }
     int Top() const override { return top; }
@@ -91,6 +93,16 @@ public:
     bool captured = false;
     void CapturePointer() override { captured = true; }
     void ReleasePointer() override { captured = false; }
+    void StartTimer(int intervalMs) override { timerIntervalMs = intervalMs; }
+    bool PostCapture() override {
+        ++postedCaptures;
+        return true;
+    }
+    // What the message loop does with the posted captures once the window is idle.
+    void DeliverPosted(MainWindowEvents& events) {
+        for (; postedCaptures > 0; --postedCaptures) events.Capture_Posted();
+    }
+    int postedCaptures = 0;
     void Unload() override { unloaded = true; log_.Add("unload"); }
 
 private:
@@ -145,11 +157,24 @@ private:
     EventLog& log_;
 };
 
+// One monitor as large as FormScreen, with a taskbar of 40 pixels at the bottom.
+class FakeWorkAreas : public WorkAreas {
+public:
+    std::vector<TwipsRect> areas{{0, 0, 1280 * 15, 984 * 15}};
+    std::vector<TwipsRect> MonitorWorkAreas() const override { return areas; }
+};
+
 class FakeViewer : public ClipViewer {
 public:
     explicit FakeViewer(EventLog& log) : log_(log) {}
     bool viewing = false;
-    void StartViewer() override { viewing = true; log_.Add("start viewer"); }
+    // What joining the chain does: a notification of the clipboard as it is.
+    std::function<void()> onJoin;
+    void StartViewer() override {
+        viewing = true;
+        log_.Add("start viewer");
+        if (onJoin) onJoin();
+    }
     void StopViewer() override { viewing = false; log_.Add("stop viewer"); }
 
 private:

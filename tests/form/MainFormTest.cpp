@@ -78,7 +78,10 @@ TEST_F(MainFormTest, StartWithAFileRestoresSlotsPositionAndAlwaysOnTop) {
 TEST_F(MainFormTest, UserCloseHidesSavesAndKeepsCapturing) {
     form.Form_Load();
     form.mnuShow_Click();
-    clipboard.onChange = [this] { form.Clip_NewClipboardElement(); };
+    clipboard.onChange = [this] {
+        form.Clip_NewClipboardElement();
+        window.DeliverPosted(form);
+    };
     clipboard.CopyFromOutside("copied before closing");
 
     EXPECT_TRUE(form.Form_QueryUnload(CloseReason::User)) << "the close is refused";

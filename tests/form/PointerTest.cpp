@@ -27,7 +27,10 @@ protected:
             }
         });
         form.mnuShow_Click();
-        clipboard.onChange = [this] { form.Clip_NewClipboardElement(); };
+        clipboard.onChange = [this] {
+            form.Clip_NewClipboardElement();
+            window.DeliverPosted(form);
+        };
         Select(0);
     }
 

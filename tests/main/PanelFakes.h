@@ -66,6 +66,8 @@ public:
     int ClientHeight() const override { return clientHeight; }
     void BringToForeground() override {}
     void PostUserMessage() override {}
+    void StartTimer(int) override {}
+    bool PostCapture() override { return true; }
     void CapturePointer() override {}
     void ReleasePointer() override {}
     void Unload() override {}

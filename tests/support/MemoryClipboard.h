@@ -18,6 +18,7 @@ public:
     bool isPrivate = false;
     bool failWrites = false;
     int writes = 0;
+    uint32_t sequence = 1;
     std::function<void()> onChange;
     // Another viewer ahead in the chain that rewrites what was written (a trimmer, a
     // converter): the viewers behind it are told of its text, not of ours.
@@ -32,6 +33,7 @@ public:
 
     bool HasText() override { return text.has_value(); }
     bool IsPrivate() override { return isPrivate; }
+    uint32_t SequenceNumber() override { return sequence; }
     std::optional<std::string> GetText() override { return text; }
     bool Clear() override {
         if (failWrites) return false;
@@ -51,6 +53,7 @@ public:
 
 private:
     void Notify() {
+        ++sequence;
         if (onChange) onChange();
     }
 };

@@ -18,6 +18,7 @@
 #include "slotpad/platform/win32/Win32PopupMenu.h"
 #include "slotpad/platform/win32/Win32Shell.h"
 #include "slotpad/platform/win32/Win32TrayIcon.h"
+#include "slotpad/platform/win32/Win32WorkAreas.h"
 #include "slotpad/platform/win32/panel/Win32DrawingSurface.h"
 #include "win32/ComApartment.h"
 #include "win32/Failure.h"
@@ -88,7 +89,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     Win32RowToolTip toolTip(window.hwnd());
     Win32DropBar dropBar(window.hwnd());
 
-    MainForm form(MainServices{app, screen, window, clipboard, tray, menu, shell, files, surface, toolTip, dropBar});
+    Win32WorkAreas workAreas;
+    MainForm form(
+        MainServices{app, screen, window, clipboard, tray, menu, shell, files, surface, toolTip, dropBar, workAreas});
     window.SetEvents(&form);
     form.Captures().UseCaseFold(AnsiCaseFold(Win32AnsiCodePage{}));
     window.SetShowRequestHandler([&form, &window] {

@@ -1,5 +1,6 @@
 #include "slotpad/platform/win32/Win32Clipboard.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "win32/Handles.h"
@@ -12,6 +13,8 @@ namespace {
 // a few short retries ride that out without ever blocking the window for long.
 constexpr int kOpenAttempts = 10;
 constexpr DWORD kOpenRetryMs = 5;
+// How long a read waits for an owner that renders on request.
+constexpr DWORD kRenderWaitMs = 1000;
 
 class OpenClipboardScope : public foundation::ClipboardOpen {
 public:
@@ -53,28 +56,22 @@ bool Win32Clipboard::IsPrivate() {
         if (f == markers.history) history = true;
     }
     if (!history) return false;
-    OpenClipboardScope open(owner_);
-    if (!open) return true;  // cannot tell: better not to record it
-    HANDLE data = GetClipboardData(markers.history);
-    GlobalLockScope lock(data);
-    if (!lock.get() || GlobalSize(data) < sizeof(DWORD)) return false;
+    const auto data = reader_.Read(markers.history, kRenderWaitMs);
+    if (!data) return true;  // cannot tell: better not to record it
+    if (data->size() < sizeof(DWORD)) return false;
     DWORD allowed = 0;
-    std::memcpy(&allowed, lock.get(), sizeof(allowed));
+    std::memcpy(&allowed, data->data(), sizeof(allowed));
     return allowed == 0;
 }
 
 std::optional<std::string> Win32Clipboard::GetText() {
-    OpenClipboardScope open(owner_);
-    if (!open) return std::nullopt;
-    HANDLE data = GetClipboardData(CF_TEXT);
-    GlobalLockScope lock(data);
-    if (!lock.get()) return std::nullopt;
+    auto text = reader_.Read(CF_TEXT, kRenderWaitMs);
     // The text ends at its zero, but never trust it to be there: stay inside the block.
-    const auto* text = static_cast<const char*>(lock.get());
-    const SIZE_T size = GlobalSize(data);
-    const void* zero = std::memchr(text, '\0', size);
-    return std::string(text, zero ? static_cast<const char*>(zero) - text : size);
+    if (text) text->resize(std::min(text->size(), text->find('\0')));
+    return text;
 }
+
+uint32_t Win32Clipboard::SequenceNumber() { return GetClipboardSequenceNumber(); }
 
 bool Win32Clipboard::Clear() {
     OpenClipboardScope open(owner_);

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "slotpad/platform/Clipboard.h"
+#include "slotpad/platform/win32/ClipboardReader.h"
 
 namespace slotpad::win32 {
 
@@ -14,12 +15,14 @@ public:
 
     bool HasText() override;
     bool IsPrivate() override;
+    uint32_t SequenceNumber() override;
     std::optional<std::string> GetText() override;
     bool Clear() override;
     bool SetText(std::string_view text) override;
 
 private:
     HWND owner_ = nullptr;
+    ClipboardReader reader_;
 };
 
 }  // namespace slotpad::win32

@@ -17,6 +17,7 @@ constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME
 // The window's design size: a client area of 3480 by 6825 twips.
 constexpr int kDesignClientWidthPx = 232;
 constexpr int kDesignClientHeightPx = 455;
+constexpr UINT_PTR kTimerId = 1;
 
 int ShiftState() {
     int shift = 0;
@@ -165,6 +166,13 @@ LRESULT Win32MainWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_USER:
             return 0;
+        case kCaptureMessage:
+            events_->Capture_Posted();
+            return 0;
+        case WM_TIMER:
+            if (wParam != kTimerId) break;
+            events_->Timer_Tick();
+            return 0;
         default:
             if (msg == taskbarCreated_ && taskbarCreated_ != 0) {
                 events_->Tray_Recreated();
@@ -266,6 +274,10 @@ void Win32MainWindow::CapturePointer() { SetCapture(hwnd_); }
 void Win32MainWindow::ReleasePointer() {
     if (GetCapture() == hwnd_) ReleaseCapture();
 }
+void Win32MainWindow::StartTimer(int intervalMs) {
+    SetTimer(hwnd_, kTimerId, static_cast<UINT>(std::max(intervalMs, 1)), nullptr);
+}
+bool Win32MainWindow::PostCapture() { return PostMessageW(hwnd_, kCaptureMessage, 0, 0) != FALSE; }
 void Win32MainWindow::Unload() {
     if (hwnd_) DestroyWindow(hwnd_);
 }

@@ -16,6 +16,7 @@ namespace slotpad::win32 {
 class Win32MainWindow : public MainWindow, public foundation::WindowBase {
 public:
     static constexpr UINT kTrayMessage = WM_APP + 1;
+    static constexpr UINT kCaptureMessage = WM_APP + 2;
     // Sent by a second instance to the running one: show your window.
     static constexpr const wchar_t* kShowMessageName = L"SlotPad.ShowWindow";
 
@@ -56,6 +57,8 @@ public:
     void PostUserMessage() override;
     void CapturePointer() override;
     void ReleasePointer() override;
+    void StartTimer(int intervalMs) override;
+    bool PostCapture() override;
     void Unload() override;
 
 private:

@@ -1,0 +1,22 @@
+#pragma once
+// The parts of the desktop where a window can be seen: each monitor's work area (its
+// screen less the taskbar and docked bars), in twips of the virtual screen.
+
+#include <vector>
+
+namespace slotpad {
+
+struct TwipsRect {
+    int Left = 0;
+    int Top = 0;
+    int Width = 0;
+    int Height = 0;
+};
+
+class WorkAreas {
+public:
+    virtual ~WorkAreas() = default;
+    virtual std::vector<TwipsRect> MonitorWorkAreas() const = 0;
+};
+
+}  // namespace slotpad
