@@ -154,7 +154,8 @@ TEST_F(NeighbourE2E, AViewerAheadThatCutsTheChainIsHealed) {
 }
 
 // The flood's figure is printed: the window's worst response while 20,000 copies arrive
-// at about 2,000 a second and until they are read.
+// at about 2,000 a second and until they are read. A loaded machine writes them more
+// slowly, so the wait is for the writer to end, not for a fixed time.
 TEST_F(NeighbourE2E, AFloodOfCopiesKeepsTheWindowAnsweringAndEndsWithTheLastCopyCurrent) {
     HWND window = StartShown();
     ASSERT_TRUE(window);
@@ -162,7 +163,7 @@ TEST_F(NeighbourE2E, AFloodOfCopiesKeepsTheWindowAnsweringAndEndsWithTheLastCopy
     Clock::duration worst{};
     const auto started = Clock::now();
     auto settledUntil = Clock::time_point::max();
-    while (Clock::now() < std::min(settledUntil, started + std::chrono::seconds(60))) {
+    while (Clock::now() < std::min(settledUntil, started + std::chrono::seconds(240))) {
         const auto asked = Clock::now();
         DWORD_PTR ignored = 0;
         SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 20000, &ignored);
