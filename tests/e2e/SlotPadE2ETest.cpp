@@ -157,11 +157,14 @@ TEST_F(SlotPadE2E, MissingControlIsReportedAndTheProgramFails) {
     Process p((folder_ / L"SlotPad.exe").wstring(), L"", folder_.wstring());
     HWND box = FindWindowOf(p.Id(), L"#32770", 20000);
     ASSERT_NE(box, nullptr) << "no message box";
+    // The box exists before it has its text: MessageBox sets it while the dialog initialises.
     wchar_t text[1024] = {};
-    GetDlgItemTextW(box, 0xFFFF, text, 1024);
+    const DWORD deadline = GetTickCount() + 10000;
+    while (GetDlgItemTextW(box, 0xFFFF, text, 1024) == 0 && static_cast<LONG>(GetTickCount() - deadline) < 0)
+        PumpFor(50);
     const std::wstring message = text;
-    EXPECT_NE(message.find(L"CLIP.OCX"), std::wstring::npos);
-    EXPECT_NE(message.find(L"regsvr32"), std::wstring::npos);
+    EXPECT_NE(message.find(L"CLIP.OCX"), std::wstring::npos) << Utf8(message);
+    EXPECT_NE(message.find(L"regsvr32"), std::wstring::npos) << Utf8(message);
     PostMessageW(box, WM_COMMAND, IDOK, 0);
     const auto code = p.Wait(10000);
     ASSERT_TRUE(code.has_value());
