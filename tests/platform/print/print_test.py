@@ -29,10 +29,9 @@ BACKEND = "/usr/lib/cups/backend/cups-pdf"
 
 ORDER_LINES = ["Shopping list", "alpha one", "bravo two", "charlie three", "delta four"]
 PAGE_LINES = ["line%03d" % i for i in range(1, 151)]
-# The faces the probe asks for and what Wine's font substitution gives with
-# fonts-liberation installed.
-ORDER_FONTS = {"LiberationSerif-Bold", "LiberationMono-Italic"}  # Times New Roman bold, Courier New italic
-PAGE_FONTS = {"LiberationMono"}  # Courier New
+# The faces the probe asks for and the DejaVu faces the test's prefix substitutes for them.
+ORDER_FONTS = {"DejaVuSerif-Bold", "DejaVuSansMono-Oblique"}  # Times New Roman bold, Courier New italic
+PAGE_FONTS = {"DejaVuSansMono"}  # Courier New
 
 FONT_SUBSTITUTES = r"HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes"
 
@@ -232,11 +231,11 @@ def main():
             return 1
 
         # No queue at all: the job must not start, and the message says why.
-        # The prefix's fonts are Liberation's metric-compatible faces, which Wine does not
-        # take for the Windows faces by name; a Windows machine has those faces themselves.
-        for face, liberation in (("Times New Roman", "Liberation Serif"), ("Courier New", "Liberation Mono"),
-                                 ("Arial", "Liberation Sans")):
-            added = run([wine_run, prefix, "reg", "add", FONT_SUBSTITUTES, "/v", face, "/d", liberation, "/f"],
+        # The Windows faces are not on this machine; each gets a distinct DejaVu face, as a
+        # Windows machine has the faces themselves, so the PDF tells which font printed what.
+        for face, stand_in in (("Times New Roman", "DejaVu Serif"), ("Courier New", "DejaVu Sans Mono"),
+                               ("Arial", "DejaVu Sans")):
+            added = run([wine_run, prefix, "reg", "add", FONT_SUBSTITUTES, "/v", face, "/d", stand_in, "/f"],
                         timeout=120)
             if added.returncode != 0:
                 print(f"FAIL: the font substitute for {face} could not be set: {added.stdout}{added.stderr}")
