@@ -1,5 +1,6 @@
 #include "slotpad/main/MainForm.h"
 
+#include "slotpad/dialogs/EditSel.h"
 #include "slotpad/main/WindowPlacement.h"
 
 namespace slotpad {
@@ -189,7 +190,17 @@ void MainForm::RunMenuItem(int id) {
 }
 
 
-void MainForm::mnuEdit_Click() {}
+void MainForm::mnuEdit_Click() {
+    // The node is taken once: capture goes on while the dialog is open and may move CurSlot.
+    const int16_t node = book_.CurSlot();
+    if (!SlotList::Is_Node(node)) return;
+    const SlotRecord& slot = book_.List().Nodes[node].Slot;
+    const std::optional<EditedSlot> edited = EditSel(sys_.EditSelDialog).Show_Edit(slot.Text, slot.Description);
+    if (!edited) return;
+    // Both strings are stored; only a changed text goes to the clipboard and the panel.
+    if (book_.Edit_Slot(node, edited->Text, edited->Description)) capture_.Select_Item(node, true);
+}
+
 void MainForm::mnuAdd_Click() {
     book_.Add_Slot();  // a full list simply adds nothing
 }

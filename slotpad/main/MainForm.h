@@ -14,6 +14,7 @@
 #include "slotpad/platform/Application.h"
 #include "slotpad/platform/ClipViewer.h"
 #include "slotpad/platform/Clipboard.h"
+#include "slotpad/platform/EditSelWindow.h"
 #include "slotpad/platform/FileStore.h"
 #include "slotpad/platform/MainWindow.h"
 #include "slotpad/platform/MainWindowEvents.h"
@@ -42,6 +43,7 @@ struct MainServices {
     RowToolTip& ToolTip;
     DropBar& Bar;  // PicSplitter
     const WorkAreas& Areas;
+    EditSelWindow& EditSelDialog;
 };
 
 class MainForm : public MainWindowEvents {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "tests/e2e/SlotPadFixture.h"
+#include "win32/Utf.h"
 
 #include <commctrl.h>
 
@@ -160,6 +161,55 @@ TEST_F(PanelE2E, SeventyOneSlotsShowInFullEvenTallerThanTheScreen) {
     RECT client{};
     GetClientRect(window, &client);
     EXPECT_EQ(client.bottom, 1703);
+}
+
+// Real input all the way: a double-click on a row opens Edit Selection on that slot, both
+// boxes are typed into, OK puts the new text on the clipboard and the save keeps both.
+TEST_F(PanelE2E, DoubleClickEditsTheRowsTextAndDescription) {
+    HWND window = StartShown();
+    ASSERT_TRUE(window);
+    ASSERT_TRUE(RunOnXDisplay("xdotool mousemove " + At(window, 120, RowY(1)) + " click --repeat 2 --delay 80 1"));
+    HWND dialog = nullptr;
+    for (int i = 0; i < 100 && !(dialog && IsWindowVisible(dialog)); ++i) {
+        dialog = FindWindowOf(Last().Id(), L"#32770", 100);
+        PumpFor(50);
+    }
+    ASSERT_TRUE(dialog && IsWindowVisible(dialog)) << "Edit Selection did not open";
+    PumpFor(300);
+    const HWND tip = GetDlgItem(GetDlgItem(dialog, 1002), 1004);
+    const HWND ok = GetDlgItem(dialog, 1005);
+    ASSERT_TRUE(tip && ok);
+
+    // Editing has the focus and the caret at its start.
+    ASSERT_TRUE(RunOnXDisplay("xdotool key End type --delay 40 ' edited'"));
+    POINT tipAt{5, 5};
+    ClientToScreen(tip, &tipAt);
+    ASSERT_TRUE(RunOnXDisplay("xdotool mousemove " + std::to_string(tipAt.x) + " " + std::to_string(tipAt.y) +
+                              " click 1 sleep 0.2 key End type --delay 40 ' note'"));
+    PumpFor(300);
+    wchar_t shotDir[MAX_PATH] = {};
+    if (GetEnvironmentVariableW(L"SLOTPAD_SHOT_DIR", shotDir, MAX_PATH)) {
+        RECT frame{};
+        GetWindowRect(dialog, &frame);
+        const std::string geometry = std::to_string(frame.right - frame.left) + "x" +
+                                     std::to_string(frame.bottom - frame.top) + "+" + std::to_string(frame.left) +
+                                     "+" + std::to_string(frame.top);
+        EXPECT_TRUE(RunOnXDisplay("import -window root -crop " + geometry + " +repage '" +
+                                  foundation::Narrow(shotDir) + "/editsel.png'"));
+    }
+    POINT okAt{10, 10};
+    ClientToScreen(ok, &okAt);
+    ASSERT_TRUE(RunOnXDisplay("xdotool mousemove " + std::to_string(okAt.x) + " " + std::to_string(okAt.y) +
+                              " click 1"));
+    PumpFor(500);
+    EXPECT_FALSE(IsWindowVisible(dialog));
+    EXPECT_EQ(ReadClipboard(), std::optional<std::string>("beta edited"));
+
+    CloseBox(window);
+    const nlohmann::json dump = Dump();
+    EXPECT_EQ(Texts(dump), (std::vector<std::string>{"alpha", "beta edited", "gamma"}));
+    EXPECT_EQ(dump["slots"][1]["Description"], "second note");
+    EXPECT_EQ(dump["CurSlot"], 1);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "tests/form/FormFakes.h"
 #include "tests/main/RecordingSurface.h"
 #include "tests/support/MemoryClipboard.h"
+#include "tests/support/DialogWindowFakes.h"
 #include "tests/support/MemoryFileStore.h"
 
 namespace slotpad::testing {
@@ -26,8 +27,9 @@ struct FormDesktop {
     FakeToolTip toolTip;
     FakeDropBar bar;
     FakeWorkAreas workAreas;
-    MainForm form{
-        MainServices{app, screen, window, clipboard, tray, menu, shell, files, surface, toolTip, bar, workAreas}};
+    FakeEditSelWindow editSel;
+    MainForm form{MainServices{app, screen, window, clipboard, tray, menu, shell, files, surface, toolTip, bar,
+                               workAreas, editSel}};
 };
 
 }  // namespace slotpad::testing

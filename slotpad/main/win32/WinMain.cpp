@@ -19,6 +19,7 @@
 #include "slotpad/platform/win32/Win32Shell.h"
 #include "slotpad/platform/win32/Win32TrayIcon.h"
 #include "slotpad/platform/win32/Win32WorkAreas.h"
+#include "slotpad/platform/win32/dialogs/Win32EditSelWindow.h"
 #include "slotpad/platform/win32/panel/Win32DrawingSurface.h"
 #include "win32/ComApartment.h"
 #include "win32/Failure.h"
@@ -90,8 +91,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     Win32DropBar dropBar(window.hwnd());
 
     Win32WorkAreas workAreas;
-    MainForm form(
-        MainServices{app, screen, window, clipboard, tray, menu, shell, files, surface, toolTip, dropBar, workAreas});
+    Win32EditSelWindow editSel(instance, window.hwnd());
+    MainForm form(MainServices{app, screen, window, clipboard, tray, menu, shell, files, surface, toolTip, dropBar,
+                               workAreas, editSel});
     window.SetEvents(&form);
     form.Captures().UseCaseFold(AnsiCaseFold(Win32AnsiCodePage{}));
     window.SetShowRequestHandler([&form, &window] {
