@@ -5,7 +5,10 @@
 #include "tests/form/FormFakes.h"
 #include "tests/main/RecordingSurface.h"
 #include "tests/support/MemoryClipboard.h"
+#include "tests/support/DialogWindowFakes.h"
 #include "tests/support/MemoryFileStore.h"
+#include "tests/support/RecordingPrinter.h"
+#include "tests/support/ScriptedMessageBoxes.h"
 
 namespace slotpad::testing {
 
@@ -26,8 +29,11 @@ struct FormDesktop {
     FakeToolTip toolTip;
     FakeDropBar bar;
     FakeWorkAreas workAreas;
-    MainForm form{
-        MainServices{app, screen, window, clipboard, tray, menu, shell, files, surface, toolTip, bar, workAreas}};
+    ScriptedMessageBoxes boxes;
+    RecordingPrinter printer;
+    FakeEditSelWindow editSelWindow;
+    MainForm form{MainServices{app, screen, window, clipboard, tray, menu, shell, files, surface, toolTip, bar,
+                               workAreas, boxes, printer, editSelWindow}};
 };
 
 }  // namespace slotpad::testing

@@ -12,8 +12,10 @@
 #include "slotpad/platform/win32/Win32AnsiCodePage.h"
 #include "slotpad/platform/win32/Win32Application.h"
 #include "slotpad/platform/win32/Win32Clipboard.h"
+#include "slotpad/platform/win32/Win32DefaultPrinter.h"
 #include "slotpad/platform/win32/Win32FileStore.h"
 #include "slotpad/platform/win32/Win32MainWindow.h"
+#include "slotpad/platform/win32/Win32MessageBoxes.h"
 #include "slotpad/platform/win32/Win32PanelControls.h"
 #include "slotpad/platform/win32/Win32PopupMenu.h"
 #include "slotpad/platform/win32/Win32Shell.h"
@@ -48,6 +50,19 @@ void ShowFailure(const std::string& message) {
     const std::wstring text = L"SlotPad met an error it could not handle:\n\n" + foundation::Widen(message);
     MessageBoxW(nullptr, text.c_str(), L"SlotPad", MB_OK | MB_ICONERROR);
 }
+
+// Until the Edit Selection window joins this program, showing it is answered as a Cancel:
+// the slot stays as it was.
+class EditSelWindowPending : public EditSelWindow {
+public:
+    void Set_Text(EditSelControl, const std::string&) override {}
+    std::string Text(EditSelControl) const override { return {}; }
+    int Client_Width() const override { return 0; }
+    int Client_Height() const override { return 0; }
+    void Place(EditSelControl, const TwipsRect&) override {}
+    void Show_Modal(EditSelEvents& events) override { events.CancelButton_Click(); }
+    void Hide() override {}
+};
 
 int RunMessageLoop() {
     MSG msg;
@@ -90,8 +105,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     Win32DropBar dropBar(window.hwnd());
 
     Win32WorkAreas workAreas;
-    MainForm form(
-        MainServices{app, screen, window, clipboard, tray, menu, shell, files, surface, toolTip, dropBar, workAreas});
+    Win32MessageBoxes boxes(window.hwnd(), app.Title());
+    Win32DefaultPrinter printer;
+    EditSelWindowPending editSelWindow;
+    MainForm form(MainServices{app, screen, window, clipboard, tray, menu, shell, files, surface, toolTip, dropBar,
+                               workAreas, boxes, printer, editSelWindow});
     window.SetEvents(&form);
     form.Captures().UseCaseFold(AnsiCaseFold(Win32AnsiCodePage{}));
     window.SetShowRequestHandler([&form, &window] {
