@@ -23,10 +23,14 @@ Capture::Capture(SlotBook& book, Clipboard& clipboard) : book_(book), clipboard_
 
 void Capture::Clip_NewClipboardElement() {
     if (ignoreClip_) return;
-    if (!clipboard_.HasText() || clipboard_.IsPrivate()) return;
-    const auto text = clipboard_.GetText();
-    if (!text || text->size() > MaxTextBytes) return;
-    Add_To_Clipboard(*text, false);
+    if (const auto text = Capturable_Text()) Add_To_Clipboard(*text, false);
+}
+
+std::optional<std::string> Capture::Capturable_Text() {
+    if (!clipboard_.HasText() || clipboard_.IsPrivate()) return std::nullopt;
+    auto text = clipboard_.GetText();
+    if (!text || text->empty() || text->size() > MaxTextBytes) return std::nullopt;
+    return text;
 }
 
 void Capture::Add_To_Clipboard(const std::string& Str, bool ForceAdd) {

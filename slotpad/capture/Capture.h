@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "slotpad/capture/AnsiText.h"
@@ -22,6 +23,9 @@ public:
 
     // The clip control's NewClipboardElement event.
     void Clip_NewClipboardElement();
+    // The clipboard's text as capture would take it; nothing for content without text,
+    // empty text, private content or a text too long to be saved.
+    std::optional<std::string> Capturable_Text();
 
     void Add_To_Clipboard(const std::string& Str, bool ForceAdd);
     int16_t Find_Match(const std::string& Str) const;

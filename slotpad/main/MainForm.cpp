@@ -33,6 +33,8 @@ MainForm::MainForm(const MainServices& services)
       file_(services.Files, services.App, services.Scr),
       panel_(book_.List(), book_.CurrentSettings(), services.Window, services.Scr, services.Surface),
       capture_(book_, services.Clip),
+      held_(capture_),
+      editSel_(services.EditSelWin),
       Tip_(services.ToolTip) {
     panel_.SetOverlay(&Tip_);
     book_.SetObserver(&panel_);
@@ -77,17 +79,29 @@ void MainForm::Form_Load() {
 
 // Changes that come faster than they can be read merge: the clipboard is read once the
 // window has handled the notifications waiting before it, and then holds the newest. Our
-// own writes are told apart now, while they are being made.
+// own writes are told apart now, while they are being made. While a modal loop of ours
+// runs, the change is held back and captured once the loop and its command are done; the
+// control passes the notification on at once all the same.
 void MainForm::Clip_NewClipboardElement() {
     ++notifications_;
     chainWatch_.Notified(sys_.Clip.SequenceNumber());
-    if (capture_.IgnoreClip() || capturePosted_) return;
+    if (capture_.IgnoreClip()) return;
+    if (held_.Holding()) {
+        held_.Change_Arrived();
+        return;
+    }
+    if (capturePosted_) return;
     capturePosted_ = true;
     if (!sys_.Window.PostCapture()) Capture_Posted();  // a full queue: read now rather than never
 }
 
 void MainForm::Capture_Posted() {
     capturePosted_ = false;
+    if (held_.Holding()) {
+        // Posted before the loop began and delivered by the loop itself.
+        held_.Change_Arrived();
+        return;
+    }
     capture_.Clip_NewClipboardElement();
 }
 
@@ -111,7 +125,8 @@ bool MainForm::Form_QueryUnload(CloseReason reason) {
         SaveFromWindowClose();
         return true;
     }
-    mnuExit_Click();
+    // Nobody may be kept waiting for an answer while the session ends.
+    Exit_Program(false);
     return false;
 }
 
@@ -130,11 +145,24 @@ bool MainForm::SaveFromWindowClose() {
     return saved;
 }
 
-void MainForm::mnuExit_Click() {
-    // Nothing here may stop the program from ending: each step's failure is ignored.
+void MainForm::mnuExit_Click() { Exit_Program(true); }
+
+void MainForm::Exit_Program(bool mayAsk) {
     // The chain is left first: a copy that came in after the save would be lost.
     if (clip_) clip_->StopViewer();
-    file_.Save_Settings(sys_.Window, book_.List(), book_.CurrentSettings());
+    while (!file_.Save_Settings(sys_.Window, book_.List(), book_.CurrentSettings()) && mayAsk) {
+        // Everything since the last good save would be lost without a word.
+        HeldCapture::Scope box(held_);
+        if (sys_.Boxes.Ask_Retry("SlotPad could not save your slots to " + file_.SettingsPath + ": " +
+                                 file_.SaveFailure +
+                                 ".\n\nRetry to try again, or Cancel to keep SlotPad running with your slots "
+                                 "in memory."))
+            continue;
+        // Joining again reports the clipboard as it is, so nothing copied meanwhile is missed.
+        if (clip_) clip_->StartViewer();
+        return;
+    }
+    // From here nothing may stop the program from ending: each step's failure is ignored.
     sys_.Tray.Delete();
     sys_.Window.Unload();
 }
@@ -166,9 +194,17 @@ void MainForm::Tray_Notify(int message) {
 
 void MainForm::Tray_Recreated() { sys_.Tray.Add(TrayTip()); }
 
+// A change copied while the menu is open is held until the item chosen has acted on the
+// slot the menu was opened for.
 void MainForm::ShowRightMenu(MenuItemId defaultItem) {
     menu_.Item(mnuTop).Checked = sys_.Window.TopChecked();
-    if (const auto chosen = sys_.Menu.Show(menu_.Items(), defaultItem)) RunMenuItem(*chosen);
+    HeldCapture::Scope command(held_);
+    std::optional<int> chosen;
+    {
+        HeldCapture::Scope open(held_);
+        chosen = sys_.Menu.Show(menu_.Items(), defaultItem);
+    }
+    if (chosen) RunMenuItem(*chosen);
 }
 
 void MainForm::RunMenuItem(int id) {
@@ -189,26 +225,6 @@ void MainForm::RunMenuItem(int id) {
     }
 }
 
-
-void MainForm::mnuEdit_Click() {
-    // The node is taken once: capture goes on while the dialog is open and may move CurSlot.
-    const int16_t node = book_.CurSlot();
-    if (!SlotList::Is_Node(node)) return;
-    const SlotRecord& slot = book_.List().Nodes[node].Slot;
-    const std::optional<EditedSlot> edited = EditSel(sys_.EditSelDialog).Show_Edit(slot.Text, slot.Description);
-    if (!edited) return;
-    // Both strings are stored; only a changed text goes to the clipboard and the panel.
-    if (book_.Edit_Slot(node, edited->Text, edited->Description)) capture_.Select_Item(node, true);
-}
-
-void MainForm::mnuAdd_Click() {
-    book_.Add_Slot();  // a full list simply adds nothing
-}
-
-void MainForm::mnuCopy_Click() { book_.Copy_Slot(book_.CurSlot()); }
-void MainForm::mnuClear_Click() {}
-void MainForm::mnuDelete_Click() {}
-void MainForm::mnuPrint_Click() {}
 void MainForm::mnuOptions_Click() {}
 void MainForm::mnuAbout_Click() {}
 

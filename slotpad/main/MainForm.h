@@ -4,20 +4,25 @@
 // settings and the current slot for the whole run; it reaches the system only through
 // the platform interfaces it is given.
 
+#include <optional>
 #include <string>
 
 #include "slotpad/capture/Capture.h"
 #include "slotpad/capture/ChainWatch.h"
+#include "slotpad/capture/HeldCapture.h"
+#include "slotpad/dialogs/EditSel.h"
 #include "slotpad/main/RightMenu.h"
 #include "slotpad/main/TipOverlay.h"
 #include "slotpad/main/panel/SlotPanel.h"
 #include "slotpad/platform/Application.h"
 #include "slotpad/platform/ClipViewer.h"
 #include "slotpad/platform/Clipboard.h"
+#include "slotpad/platform/DefaultPrinter.h"
 #include "slotpad/platform/EditSelWindow.h"
 #include "slotpad/platform/FileStore.h"
 #include "slotpad/platform/MainWindow.h"
 #include "slotpad/platform/MainWindowEvents.h"
+#include "slotpad/platform/MessageBoxes.h"
 #include "slotpad/platform/PanelControls.h"
 #include "slotpad/platform/PopupMenu.h"
 #include "slotpad/platform/Shell.h"
@@ -43,7 +48,9 @@ struct MainServices {
     RowToolTip& ToolTip;
     DropBar& Bar;  // PicSplitter
     const WorkAreas& Areas;
-    EditSelWindow& EditSelDialog;
+    MessageBoxes& Boxes;  // modal to the main window
+    DefaultPrinter& Printer;
+    EditSelWindow& EditSelWin;
 };
 
 class MainForm : public MainWindowEvents {
@@ -67,6 +74,7 @@ public:
     void Pointer_Move(int Button, int Shift, int X, int Y) override;
     void Pointer_Up(int Button, int Shift, int X, int Y) override;
     void Pointer_DblClick(int X, int Y) override;
+    void Pointer_Cancelled() override;
     void Form_KeyDown(int KeyCode, int Shift) override;
 
     // The pointer on the panel outside Tip (client pixels) and on Tip (twips relative
@@ -117,6 +125,9 @@ private:
     int TipTwipsY(int y) const { return (y - Tip_.Top()) * sys_.Scr.TwipsPerPixelY(); }
     void RunMenuItem(int id);
     bool SaveFromWindowClose();
+    // The exit sequence; only the user's own Exit may ask about a failed save.
+    void Exit_Program(bool mayAsk);
+    bool Confirm(const std::string& prompt, const std::string& title);
 
     MainServices sys_;
     ClipViewer* clip_ = nullptr;
@@ -125,6 +136,8 @@ private:
     SettingsFile file_;
     SlotPanel panel_;
     Capture capture_;
+    HeldCapture held_;
+    EditSel editSel_;
     RightMenu menu_;
     std::string helpFile_;
     bool InTrayMsg = false;
@@ -134,6 +147,7 @@ private:
     bool Dragging = false;
     int16_t DragSlot = NIL_NODE;
     int barTop_ = 0;
+    std::optional<HeldCapture::Scope> dragHold_;
     bool saveFailureReported_ = false;
     ChainWatch chainWatch_;
     int notifications_ = 0;

@@ -65,6 +65,16 @@ void MainForm::Pointer_Up(int Button, int Shift, int X, int Y) {
     }
 }
 
+// Taken as a release that never came: a drag ends where it began, without a move.
+void MainForm::Pointer_Cancelled() {
+    if (pressOwner_ == PointerOwner::None) return;  // our own release, or no press held
+    pressOwner_ = PointerOwner::None;
+    if (!Dragging) return;
+    sys_.Bar.Hide();
+    Dragging = false;
+    dragHold_.reset();
+}
+
 void MainForm::Pointer_DblClick(int X, int Y) {
     if (Tip_.Contains(X, Y)) {
         Tip_DblClick();
@@ -128,6 +138,9 @@ void MainForm::Tip_MouseDown(int Button, int Shift, int, int) {
         barTop_ = Tip_.Top() - kBarAboveRow;
         sys_.Bar.Show(0, barTop_, sys_.Window.ClientWidth());
         Dragging = true;
+        // A capture during the drag could recycle the dragged node or reorder the rows
+        // the bar points at.
+        dragHold_.emplace(held_);
     }
 }
 
@@ -157,6 +170,7 @@ void MainForm::Tip_MouseUp(int Button, int, int, int) {
         }
         book_.Move(DragSlot, AfterNode);
         Dragging = false;
+        dragHold_.reset();
     } else if (Button == kLeft) {
         const int r = Tip_.Top() / panel::ROW_PITCH;
         if (IsValidRow(r) && panel_.RowSlot()[r] != book_.CurSlot())

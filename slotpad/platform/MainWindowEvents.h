@@ -22,6 +22,9 @@ public:
     virtual void Pointer_Move(int Button, int Shift, int X, int Y) = 0;
     virtual void Pointer_Up(int Button, int Shift, int X, int Y) = 0;
     virtual void Pointer_DblClick(int X, int Y) = 0;
+    // The window lost the pointer while a button was held (another window took it, a
+    // menu opened, Alt+Tab): no release will come for that press.
+    virtual void Pointer_Cancelled() = 0;
     virtual void Form_KeyDown(int KeyCode, int Shift) = 0;
     // A mouse message (WM_LBUTTONDBLCLK, WM_RBUTTONUP, ...) on the notification icon.
     virtual void Tray_Notify(int message) = 0;

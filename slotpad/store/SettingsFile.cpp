@@ -166,14 +166,25 @@ bool SettingsStore::Save_To(const std::string& Path, const SlotList& List, const
     const bool SameFile = Path == Report.Path;
     // A file that could not be read could not be backed up either: it stays as it is,
     // and the next start that can read it compares it with this session.
-    if (SameFile && Report.Unreadable != ReadFailure::None) return Files.WriteAtomically(Aside_Path(Path), Bytes);
+    if (SameFile && Report.Unreadable != ReadFailure::None) {
+        if (Files.WriteAtomically(Aside_Path(Path), Bytes)) return true;
+        SaveFailure = "the file cannot be read, and the session could not be written beside it as " +
+                      Aside_Path(Path);
+        return false;
+    }
     if (SameFile && Report.BackupPending && !Back_Up(Path)) {
         // A file that has gone since the load needs no backup; any other failure stops
         // the save, so that the file is never replaced without its copy.
         std::string Probe;
-        if (Files.ReadAll(Path, Probe) != ReadStatus::Missing) return false;
+        if (Files.ReadAll(Path, Probe) != ReadStatus::Missing) {
+            SaveFailure = "its backup " + Backup_Path(Path, 0) + " could not be made first";
+            return false;
+        }
     }
-    if (!Files.WriteAtomically(Path, Bytes)) return false;
+    if (!Files.WriteAtomically(Path, Bytes)) {
+        SaveFailure = "the file could not be written (the disk may be full, or the file or its folder read-only)";
+        return false;
+    }
     if (SameFile) {
         // The backup holds the file as the load found it; later saves must not replace it.
         Report.BackupPending = false;

@@ -52,6 +52,9 @@ public:
     std::string FileMarker;  // as read, "1.00.50" from the first save on
     SettingsRecord Record;   // the staging record; lives for the whole run
     LoadReport Report;
+    // Why the last save that failed failed, in words for the user (lower case, no full
+    // stop).
+    std::string SaveFailure;
 
     // How long a file that exists but cannot be read is tried again (at logon another
     // program may hold it for a moment). The program waits; the tools do not.

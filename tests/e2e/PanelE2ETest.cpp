@@ -212,5 +212,43 @@ TEST_F(PanelE2E, DoubleClickEditsTheRowsTextAndDescription) {
     EXPECT_EQ(dump["CurSlot"], 1);
 }
 
+// The question's box, owned by SlotPad's window, found by its title.
+HWND FindBox(const char* title) {
+    for (int tries = 0; tries < 30; ++tries) {
+        if (HWND box = FindWindowA("#32770", title)) return box;
+        PumpFor(100);
+    }
+    return nullptr;
+}
+
+TEST_F(PanelE2E, DeletingALockedSlotFromItsMenuAsksAndOkDeletesIt) {
+    Seed({SlotRecord{VB_FALSE, "alpha", "first"}, SlotRecord{VB_TRUE, "beta", "second"},
+          SlotRecord{VB_FALSE, "gamma", "third"}});
+    HWND window = Start();
+    ASSERT_TRUE(window);
+    ShowWindow(window, SW_SHOWNORMAL);
+    SetForegroundWindow(window);
+    PumpFor(500);
+    // A right-click on the locked row, then "&Delete Slot" by its access key.
+    ASSERT_TRUE(RunOnXDisplay("xdotool mousemove " + At(window, 120, RowY(1)) + " click 3 sleep 0.5 key d"));
+    HWND box = FindBox("Confirm Delete");
+    ASSERT_TRUE(box) << "the locked slot is not deleted without a question";
+    char prompt[200] = {};
+    GetDlgItemTextA(box, 0xFFFF, prompt, sizeof prompt);
+    EXPECT_STREQ(prompt, "Are you sure you want to delete this locked buffer?");
+    EXPECT_EQ(GetWindow(box, GW_OWNER), window) << "modal to the main window";
+    EXPECT_FALSE(IsWindowEnabled(window));
+    // OK is the default button.
+    ASSERT_TRUE(RunOnXDisplay("xdotool key Return"));
+    for (int tries = 0; tries < 30 && IsWindow(box); ++tries) PumpFor(100);
+    EXPECT_FALSE(IsWindow(box));
+    EXPECT_EQ(ReadXClipboard(), std::optional<std::string>("gamma")) << "the slot below became current";
+
+    CloseBox(window);
+    const nlohmann::json dump = Dump();
+    EXPECT_EQ(Texts(dump), (std::vector<std::string>{"alpha", "gamma"}));
+    EXPECT_EQ(dump["slots"][1]["node"], dump["CurSlot"]);
+}
+
 }  // namespace
 }  // namespace slotpad::e2e

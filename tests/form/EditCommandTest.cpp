@@ -21,9 +21,9 @@ protected:
     const SlotRecord& Slot(int16_t node) const { return form.List().Nodes[node].Slot; }
     // The user types into the boxes and closes the dialog with OK or Cancel.
     void UserEdits(std::string text, std::string tip, bool ok) {
-        editSel.whileShown = [this, text, tip, ok](EditSelEvents& events) {
-            editSel.texts[EditSelControl::Editing] = text;
-            editSel.texts[EditSelControl::Tip] = tip;
+        editSelWindow.whileShown = [this, text, tip, ok](EditSelEvents& events) {
+            editSelWindow.texts[EditSelControl::Editing] = text;
+            editSelWindow.texts[EditSelControl::Tip] = tip;
             ok ? events.OKButton_Click() : events.CancelButton_Click();
         };
     }
@@ -34,7 +34,7 @@ TEST_F(EditCommandTest, NoCurrentSlotShowsNothing) {
     fresh.form.Form_Load();
     ASSERT_EQ(fresh.form.CurrentSettings().CurSlot, NIL_NODE);
     fresh.form.mnuEdit_Click();
-    EXPECT_EQ(fresh.editSel.showings, 0);
+    EXPECT_EQ(fresh.editSelWindow.showings, 0);
 }
 
 TEST_F(EditCommandTest, TheDialogShowsTheCurrentSlotAndOkStoresBothStrings) {
@@ -42,7 +42,7 @@ TEST_F(EditCommandTest, TheDialogShowsTheCurrentSlotAndOkStoresBothStrings) {
     ASSERT_EQ(Slot(node).Text, "beta");
     UserEdits("beta edited", "a note", true);
     form.mnuEdit_Click();
-    EXPECT_EQ(editSel.showings, 1);
+    EXPECT_EQ(editSelWindow.showings, 1);
     EXPECT_EQ(Slot(node).Text, "beta edited");
     EXPECT_EQ(Slot(node).Description, "a note");
     EXPECT_EQ(clipboard.text, std::optional<std::string>("beta edited"));

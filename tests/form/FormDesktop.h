@@ -7,6 +7,8 @@
 #include "tests/support/MemoryClipboard.h"
 #include "tests/support/DialogWindowFakes.h"
 #include "tests/support/MemoryFileStore.h"
+#include "tests/support/RecordingPrinter.h"
+#include "tests/support/ScriptedMessageBoxes.h"
 
 namespace slotpad::testing {
 
@@ -27,9 +29,11 @@ struct FormDesktop {
     FakeToolTip toolTip;
     FakeDropBar bar;
     FakeWorkAreas workAreas;
-    FakeEditSelWindow editSel;
+    ScriptedMessageBoxes boxes;
+    RecordingPrinter printer;
+    FakeEditSelWindow editSelWindow;
     MainForm form{MainServices{app, screen, window, clipboard, tray, menu, shell, files, surface, toolTip, bar,
-                               workAreas, editSel}};
+                               workAreas, boxes, printer, editSelWindow}};
 };
 
 }  // namespace slotpad::testing

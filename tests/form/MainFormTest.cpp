@@ -145,7 +145,9 @@ TEST_F(MainFormTest, ExitLeavesTheViewerChainBeforeItSavesSoNoCopyIsLost) {
 TEST_F(MainFormTest, ExitEndsEvenWhenTheSaveFails) {
     form.Form_Load();
     files.Unwritable.insert(kIniPath);
-    form.mnuExit_Click();
+    // The user's own Exit asks first (Retry or Cancel); once they have no wish to retry
+    // and the session ends, nothing keeps the program from ending.
+    form.Form_QueryUnload(CloseReason::Shutdown);
     EXPECT_FALSE(viewer.viewing);
     EXPECT_TRUE(window.unloaded);
     EXPECT_TRUE(tray.balloons.empty()) << "the exit path stays silent";

@@ -78,6 +78,14 @@ class RecordingMessageBoxes : public MessageBoxes {
 public:
     std::vector<std::string> shown;
     void Show_Message(const std::string& prompt) override { shown.push_back(prompt); }
+    bool Confirm(const std::string& prompt, const std::string&) override {
+        shown.push_back(prompt);
+        return false;
+    }
+    bool Ask_Retry(const std::string& prompt) override {
+        shown.push_back(prompt);
+        return false;
+    }
 };
 
 }  // namespace slotpad::testing

@@ -12,8 +12,10 @@
 #include "slotpad/platform/win32/Win32AnsiCodePage.h"
 #include "slotpad/platform/win32/Win32Application.h"
 #include "slotpad/platform/win32/Win32Clipboard.h"
+#include "slotpad/platform/win32/Win32DefaultPrinter.h"
 #include "slotpad/platform/win32/Win32FileStore.h"
 #include "slotpad/platform/win32/Win32MainWindow.h"
+#include "slotpad/platform/win32/Win32MessageBoxes.h"
 #include "slotpad/platform/win32/Win32PanelControls.h"
 #include "slotpad/platform/win32/Win32PopupMenu.h"
 #include "slotpad/platform/win32/Win32Shell.h"
@@ -91,9 +93,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     Win32DropBar dropBar(window.hwnd());
 
     Win32WorkAreas workAreas;
-    Win32EditSelWindow editSel(instance, window.hwnd());
+    Win32MessageBoxes boxes(window.hwnd(), app.Title());
+    Win32DefaultPrinter printer;
+    Win32EditSelWindow editSelWindow(instance, window.hwnd());
     MainForm form(MainServices{app, screen, window, clipboard, tray, menu, shell, files, surface, toolTip, dropBar,
-                               workAreas, editSel});
+                               workAreas, boxes, printer, editSelWindow});
     window.SetEvents(&form);
     form.Captures().UseCaseFold(AnsiCaseFold(Win32AnsiCodePage{}));
     window.SetShowRequestHandler([&form, &window] {

@@ -149,6 +149,13 @@ LRESULT Win32MainWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_MBUTTONDBLCLK:
             events_->Pointer_DblClick(x, y);
             return 0;
+        case WM_CAPTURECHANGED:
+            // Also sent for our own release, which the logic knows apart: no press is held then.
+            events_->Pointer_Cancelled();
+            return 0;
+        case WM_CANCELMODE:
+            events_->Pointer_Cancelled();
+            break;  // the default processing releases the capture
         case WM_MOUSEMOVE:
             events_->Pointer_Move(ButtonsHeld(wParam), ShiftState(), x, y);
             return 0;

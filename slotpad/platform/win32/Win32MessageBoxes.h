@@ -14,6 +14,13 @@ public:
     void Show_Message(const std::string& prompt) override {
         MessageBoxA(owner_, prompt.c_str(), title_.c_str(), MB_OK);
     }
+    bool Confirm(const std::string& prompt, const std::string& title) override {
+        return MessageBoxA(owner_, prompt.c_str(), title.c_str(), MB_OKCANCEL | MB_DEFBUTTON1) == IDOK;
+    }
+    bool Ask_Retry(const std::string& prompt) override {
+        return MessageBoxA(owner_, prompt.c_str(), title_.c_str(), MB_RETRYCANCEL | MB_ICONWARNING | MB_DEFBUTTON1) ==
+               IDRETRY;
+    }
 
 private:
     HWND owner_;
