@@ -1,14 +1,6 @@
 #include "slotpad/dialogs/DialogLayout.h"
 
-#include <cstdlib>
-
 namespace slotpad {
-
-int Twips_To_Pixels(int twips, int twipsPerPixel) {
-    if (twipsPerPixel <= 0) return twips;
-    const int magnitude = (std::abs(twips) * 2 + twipsPerPixel) / (2 * twipsPerPixel);
-    return twips < 0 ? -magnitude : magnitude;
-}
 
 PixelRect To_Pixels(const TwipsRect& rect, int twipsPerPixelX, int twipsPerPixelY) {
     return {Twips_To_Pixels(rect.Left, twipsPerPixelX), Twips_To_Pixels(rect.Top, twipsPerPixelY),

@@ -56,13 +56,8 @@ struct FormLayout {
     std::span<const ControlLayout> Controls;
 };
 
-// Twips to pixels, rounded to the nearest pixel (halves away from zero), so that a
-// negative position converts like its positive mirror.
-int Twips_To_Pixels(int twips, int twipsPerPixel);
 // Each edge converts on its own, so controls that meet in twips meet in pixels too.
 PixelRect To_Pixels(const TwipsRect& rect, int twipsPerPixelX, int twipsPerPixelY);
-// Pixels to twips, for the client area the window reports.
-inline int Pixels_To_Twips(int pixels, int twipsPerPixel) { return pixels * twipsPerPixel; }
 
 // The control that has the focus when the dialog first opens: the lowest tab order.
 const ControlLayout* First_Focus(const FormLayout& form);

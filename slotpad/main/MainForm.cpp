@@ -53,15 +53,15 @@ void MainForm::Form_Load() {
     sys_.Tray.Add(TrayTip());
     sys_.Window.HideFromTaskList();
     helpFile_ = InFolder(sys_.App.Folder(), "SlotPad.hlp");
-    // The book's notification of the loaded slots lays the panel out.
+    // The book's notification of the loaded slots lays the panel out, in the window as
+    // placed.
     book_.Restore([this](SlotList& list, Settings& settings) {
-        file_.Load_Settings(sys_.Window, list, settings);
+        Apply_Placement(sys_.Window, file_.Load_Settings(sys_.Window, list, settings), sys_.Scr, sys_.Areas);
         if (list.LastPos < 0) {
             int16_t node = NIL_NODE;
             list.Insert_Node(book_.BlankSlot(), POS_TOP, node);
         }
     });
-    Keep_Window_Reachable(sys_.Window, sys_.Scr, sys_.Areas);
     if (file_.Report.Unreadable != ReadFailure::None) {
         // The file stays as it is, so the user can free it and nothing of it is lost.
         sys_.Tray.ShowBalloon("SlotPad could not read its file",

@@ -24,11 +24,15 @@ bool Reaches_Work_Area(const TwipsRect& window, const std::vector<TwipsRect>& ar
     return std::any_of(areas.begin(), areas.end(), [&](const TwipsRect& area) { return Overlaps(window, area); });
 }
 
-void Keep_Window_Reachable(SettingsWindow& window, const Screen& screen, const WorkAreas& areas) {
-    const TwipsRect placed{window.Left(), window.Top(), window.Width(), window.Height()};
-    if (Reaches_Work_Area(placed, areas.MonitorWorkAreas())) return;
-    window.SetLeft(screen.WidthTwips() / 2 - window.Width() / 2);
-    window.SetTop(screen.HeightTwips() / 2 - window.Height() / 2);
+void Apply_Placement(MainWindow& window, const WindowPlacement& placement, const Screen& screen,
+                     const WorkAreas& areas) {
+    TwipsRect frame = placement.Frame;
+    if (!Reaches_Work_Area(frame, areas.MonitorWorkAreas())) {
+        frame.Left = screen.WidthTwips() / 2 - frame.Width / 2;
+        frame.Top = screen.HeightTwips() / 2 - frame.Height / 2;
+    }
+    window.Place(frame);
+    window.SetTopChecked(placement.OnTop);
 }
 
 }  // namespace slotpad

@@ -5,11 +5,17 @@
 #include <string>
 
 #include "slotpad/platform/SettingsWindow.h"
+#include "slotpad/platform/TwipsRect.h"
 
 namespace slotpad {
 
 class MainWindow : public SettingsWindow {
 public:
+    // Moves and sizes the window's outer rectangle, in twips of the screen, at once.
+    virtual void Place(const TwipsRect& frame) = 0;
+    // The outer height in twips; position and width stay.
+    virtual void SetHeight(int twips) = 0;
+    virtual void SetTopChecked(bool checked) = 0;
     virtual void Show() = 0;
     virtual void Hide() = 0;
     virtual bool IsVisible() const = 0;

@@ -1,6 +1,7 @@
 #pragma once
-// The part of the main window that the settings file reads and restores: its outer
-// geometry in twips, its state and the check mark of "Always on Top".
+// What a save reads from the main window: its outer geometry in twips, its state and the
+// check mark of "Always on Top". Read only: where the window goes at start is a value the
+// load returns and the main form applies.
 
 namespace slotpad {
 
@@ -13,13 +14,8 @@ public:
     virtual int Top() const = 0;
     virtual int Width() const = 0;
     virtual int Height() const = 0;
-    virtual void SetLeft(int twips) = 0;
-    virtual void SetTop(int twips) = 0;
-    virtual void SetWidth(int twips) = 0;
-    virtual void SetHeight(int twips) = 0;
     virtual WindowState State() const = 0;
     virtual bool TopChecked() const = 0;
-    virtual void SetTopChecked(bool checked) = 0;
 };
 
 }  // namespace slotpad

@@ -36,7 +36,7 @@ void Stage_Settings(const Settings& S, const SlotList& List, SettingsRecord& Rec
 
 // The record as it stands before a file is read over it: the geometry the window has,
 // the defaults of the settings, an empty list and nothing reserved.
-SettingsRecord Default_Record(const WindowGeometry& Geometry) {
+SettingsRecord Default_Record(const TwipsRect& Geometry) {
     SettingsRecord Rec;
     Rec.WindowLeft = Clamp_To_16_Bits(Geometry.Left);
     Rec.WindowTop = Clamp_To_16_Bits(Geometry.Top);
@@ -72,7 +72,7 @@ ReadStatus SettingsStore::Read_Patiently(const std::string& Path, std::string& B
     return Status;
 }
 
-void SettingsStore::Load_From(const std::string& Path, const WindowGeometry& NoFileGeometry, SlotList& List,
+void SettingsStore::Load_From(const std::string& Path, const TwipsRect& NoFileGeometry, SlotList& List,
                               Settings& S) {
     Report = LoadReport{};
     Report.Path = Path;
@@ -112,7 +112,7 @@ void SettingsStore::Load_From(const std::string& Path, const WindowGeometry& NoF
     Take_File(Bytes, NoFileGeometry, List, S);
 }
 
-void SettingsStore::Take_File(const std::string& Bytes, const WindowGeometry& NoFileGeometry, SlotList& List,
+void SettingsStore::Take_File(const std::string& Bytes, const TwipsRect& NoFileGeometry, SlotList& List,
                               Settings& S) {
     const DecodedFile Decoded = Decode_Settings_File(Bytes, Record, List);
     FileMarker = Decoded.Marker;
@@ -200,18 +200,17 @@ std::string SettingsFile::Settings_Path(const std::string& Folder, const std::st
     return Path + Title + ".ini";
 }
 
-void SettingsFile::Load_Settings(SettingsWindow& Frm, SlotList& List, Settings& S) {
+WindowPlacement SettingsFile::Load_Settings(const SettingsWindow& Frm, SlotList& List, Settings& S) {
     SettingsPath = Settings_Path(App.Folder(), App.Title());
-    Frm.SetLeft(Scr.WidthTwips() / 2 - Frm.Width() / 2);
-    Frm.SetTop(Scr.HeightTwips() / 2 - Frm.Height() / 2);
+    WindowPlacement Placement;
+    Placement.Frame = {Scr.WidthTwips() / 2 - Frm.Width() / 2, Scr.HeightTwips() / 2 - Frm.Height() / 2, Frm.Width(),
+                       Frm.Height()};
 
-    Load_From(SettingsPath, {Frm.Left(), Frm.Top(), Frm.Width(), Frm.Height()}, List, S);
-    if (!Is_Version(Report.Kind)) return;
-    Frm.SetLeft(Record.WindowLeft);
-    Frm.SetTop(Record.WindowTop);
-    Frm.SetWidth(Record.WindowWidth);
-    Frm.SetHeight(Record.WindowHeight);
-    Frm.SetTopChecked(Record.OnTop != 0);
+    Load_From(SettingsPath, Placement.Frame, List, S);
+    if (!Is_Version(Report.Kind)) return Placement;
+    Placement.Frame = {Record.WindowLeft, Record.WindowTop, Record.WindowWidth, Record.WindowHeight};
+    Placement.OnTop = Record.OnTop != 0;
+    return Placement;
 }
 
 bool SettingsFile::Save_Settings(const SettingsWindow& Frm, const SlotList& List, const Settings& S) {

@@ -12,14 +12,20 @@
 #include "slotpad/platform/Application.h"
 #include "slotpad/platform/FileStore.h"
 #include "slotpad/platform/SettingsWindow.h"
+#include "slotpad/platform/TwipsRect.h"
 #include "slotpad/store/LinkList.h"
 #include "slotpad/store/Settings.h"
 #include "slotpad/store/SettingsFormat.h"
 
 namespace slotpad {
 
-struct WindowGeometry {
-    int Left = 0, Top = 0, Width = 0, Height = 0;
+// Where the main window goes at start: its outer rectangle in twips as the file keeps it
+// (centred on the screen when the file gives none) and the check mark of "Always on Top".
+struct WindowPlacement {
+    TwipsRect Frame;
+    bool OnTop = false;
+
+    friend bool operator==(const WindowPlacement&, const WindowPlacement&) = default;
 };
 
 // What the last load found, for the dump tool and for the next save.
@@ -65,7 +71,7 @@ public:
     // 1 to 4 when the file gives none. A file that gives no settings leaves the defaults
     // and an empty list. The list is always consistent afterwards, and CurSlot is a slot
     // in it or NIL_NODE.
-    void Load_From(const std::string& Path, const WindowGeometry& NoFileGeometry, SlotList& List, Settings& S);
+    void Load_From(const std::string& Path, const TwipsRect& NoFileGeometry, SlotList& List, Settings& S);
 
     // Stages S and List into Record (its geometry, reserved field and on-top flag as they
     // are) and writes Path atomically, first backing up a file the load could not take as
@@ -75,7 +81,7 @@ public:
 
 private:
     ReadStatus Read_Patiently(const std::string& Path, std::string& Bytes);
-    void Take_File(const std::string& Bytes, const WindowGeometry& NoFileGeometry, SlotList& List, Settings& S);
+    void Take_File(const std::string& Bytes, const TwipsRect& NoFileGeometry, SlotList& List, Settings& S);
     bool Back_Up(const std::string& Path);
 
     FileStore& Files;
@@ -90,9 +96,9 @@ public:
 
     std::string SettingsPath;
 
-    // Frm is the main window: centred first, then placed and its mnuTop checked as the
-    // file says.
-    void Load_Settings(SettingsWindow& Frm, SlotList& List, Settings& S);
+    // Frm is the main window as it stands before the load: the placement returned is Frm
+    // centred, or where the file puts it and with mnuTop checked as the file says.
+    WindowPlacement Load_Settings(const SettingsWindow& Frm, SlotList& List, Settings& S);
     // Takes Frm's geometry only while it is in its normal state, so the file keeps the
     // last normal position. Never shows a message; false when the save failed.
     bool Save_Settings(const SettingsWindow& Frm, const SlotList& List, const Settings& S);

@@ -2,7 +2,7 @@
 // The main form on a recording desktop: every service it uses, faked, and the form itself.
 
 #include "slotpad/main/MainForm.h"
-#include "tests/form/FormFakes.h"
+#include "tests/support/FormFakes.h"
 #include "tests/main/RecordingSurface.h"
 #include "tests/support/MemoryClipboard.h"
 #include "tests/support/DialogWindowFakes.h"

@@ -259,8 +259,7 @@ TEST_F(MainFormTest, AlwaysOnTopFromTheMenuTogglesCheckAndZOrderAndIsSaved) {
     SettingsFile reread(files, app, screen);
     SlotList slots;
     Settings s;
-    reread.Load_Settings(restarted, slots, s);
-    EXPECT_TRUE(restarted.topChecked) << "the state saved at the close survives a restart";
+    EXPECT_TRUE(reread.Load_Settings(restarted, slots, s).OnTop) << "the state saved at the close survives a restart";
 }
 
 TEST_F(MainFormTest, ExitFromTheMenuRunsTheExitSequence) {

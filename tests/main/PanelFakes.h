@@ -1,8 +1,8 @@
 #pragma once
-// Stand-ins for the main window and the screen, shared by the native panel tests and the
-// pixel tests under Wine: a window whose client area follows the outer height it is
-// given, and that raises its resize event again when the height changes, as a real one
-// does.
+// A stand-in for the main window, shared by the native panel tests and the pixel tests
+// under Wine: a window whose client area follows the outer height it is given, and that
+// raises its resize event again when the height changes, as a real one does. The screen
+// is the form tests' one.
 
 #include <algorithm>
 #include <functional>
@@ -10,21 +10,13 @@
 
 #include "slotpad/platform/Application.h"
 #include "slotpad/platform/MainWindow.h"
+#include "tests/support/FormFakes.h"
 
 namespace slotpad::testing {
 
-class FakeScreen : public Screen {
-public:
-    int twipsPerPixel = 15;
-    int WidthTwips() const override { return 1280 * twipsPerPixel; }
-    int HeightTwips() const override { return 1024 * twipsPerPixel; }
-    int TwipsPerPixelX() const override { return twipsPerPixel; }
-    int TwipsPerPixelY() const override { return twipsPerPixel; }
-};
-
 class FakeMainWindow : public MainWindow {
 public:
-    explicit FakeMainWindow(const FakeScreen& screen) : screen_(screen) {}
+    explicit FakeMainWindow(const FormScreen& screen) : screen_(screen) {}
 
     int clientWidth = 232;
     int clientHeight = 455;
@@ -41,9 +33,7 @@ public:
     int Top() const override { return 0; }
     int Width() const override { return clientWidth * screen_.twipsPerPixel; }
     int Height() const override { return (clientHeight + nonClientPixels) * screen_.twipsPerPixel; }
-    void SetLeft(int) override {}
-    void SetTop(int) override {}
-    void SetWidth(int) override {}
+    void Place(const TwipsRect&) override {}
     void SetHeight(int twips) override {
         ++setHeightCalls;
         lastHeightTwips = twips;
@@ -73,7 +63,7 @@ public:
     void Unload() override {}
 
 private:
-    const FakeScreen& screen_;
+    const FormScreen& screen_;
 };
 
 }  // namespace slotpad::testing

@@ -14,7 +14,7 @@ namespace {
 
 using namespace panel;
 using testing::FakeMainWindow;
-using testing::FakeScreen;
+using testing::FormScreen;
 using testing::RecordingSurface;
 using testing::SurfaceOp;
 
@@ -59,7 +59,7 @@ protected:
 
     SlotList list;
     Settings settings;
-    FakeScreen screen;
+    FormScreen screen;
     FakeMainWindow window{screen};
     RecordingSurface surface;
     SlotPanel panel{list, settings, window, screen, surface};

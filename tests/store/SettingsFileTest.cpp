@@ -6,40 +6,60 @@
 #include <string>
 #include <vector>
 
-#include "tests/store/FakeHost.h"
 #include "tests/store/ListChecks.h"
 #include "tests/store/SettingsFixtures.h"
+#include "tests/support/FormFakes.h"
 #include "tests/support/MemoryFileStore.h"
 
 namespace slotpad {
 namespace {
 
 using namespace fixture;
+using slotpad::testing::EventLog;
+using slotpad::testing::FormApplication;
+using slotpad::testing::FormScreen;
+using slotpad::testing::FormWindow;
 
-class SettingsFileTest : public testing::Test {
+const std::string INI_PATH = "C:\\Program Files\\SlotPad\\SlotPad.ini";
+
+class SettingsFileTest : public ::testing::Test {
 protected:
+    SettingsFileTest() {
+        App.folder = "C:\\Program Files\\SlotPad";
+        Scr.widthTwips = 19201, Scr.heightTwips = 14399;  // odd, so that the halves round toward zero
+        Frm.width = 3600, Frm.height = 2400;
+    }
+
     MemoryFileStore Files;
-    FakeApplication App;
-    FakeScreen Scr;
-    FakeWindow Frm;
+    FormApplication App;
+    FormScreen Scr;
+    EventLog Log;
+    FormWindow Frm{Log};
     SettingsFile File{Files, App, Scr};
     SlotList List;
     Settings S;
+    WindowPlacement Placed;
 
+    // The load, and the main form's part of it: the window goes where it says.
+    void Load_Into(FormWindow& W, SlotList& L, Settings& Into) {
+        Placed = File.Load_Settings(W, L, Into);
+        W.Place(Placed.Frame);
+        W.SetTopChecked(Placed.OnTop);
+    }
     void Load(const std::string& Bytes) {
         Files.Files[INI_PATH] = Bytes;
-        File.Load_Settings(Frm, List, S);
+        Load_Into(Frm, List, S);
     }
     std::string Save() {
         EXPECT_TRUE(File.Save_Settings(Frm, List, S));
         return Files.Files[INI_PATH];
     }
     void Expect_Centred_Defaults() {
-        EXPECT_EQ(Frm.L, 19201 / 2 - 3600 / 2);
-        EXPECT_EQ(Frm.T, 14399 / 2 - 2400 / 2);
-        EXPECT_EQ(Frm.W, 3600);
-        EXPECT_EQ(Frm.H, 2400);
-        EXPECT_EQ(Frm.OnTopSets, 0);
+        EXPECT_EQ(Frm.left, 19201 / 2 - 3600 / 2);
+        EXPECT_EQ(Frm.top, 14399 / 2 - 2400 / 2);
+        EXPECT_EQ(Frm.width, 3600);
+        EXPECT_EQ(Frm.height, 2400);
+        EXPECT_FALSE(Placed.OnTop);
         EXPECT_EQ(S, Settings{});
         EXPECT_TRUE(Order(List).empty());
         EXPECT_TRUE(Is_Valid_List(List));
@@ -60,7 +80,7 @@ TEST(SettingsPath, JoinsFolderTitleAndExtension) {
 }
 
 TEST_F(SettingsFileTest, NoFileGivesDefaultsCentredWindowAndEmptyList) {
-    File.Load_Settings(Frm, List, S);
+    Load_Into(Frm, List, S);
     EXPECT_EQ(File.SettingsPath, INI_PATH);
     Expect_Centred_Defaults();
     EXPECT_EQ(S.AddMode, 2);
@@ -74,8 +94,8 @@ TEST_F(SettingsFileTest, NoFileGivesDefaultsCentredWindowAndEmptyList) {
     EXPECT_FALSE(File.Report.BackupPending);
 
     // Even a first save while maximised writes the centred position, not zeros.
-    Frm.S = WindowState::Maximized;
-    Frm.L = Frm.T = 0;
+    Frm.state = WindowState::Maximized;
+    Frm.left = Frm.top = 0;
     const std::string Saved = Save();
     EXPECT_EQ(Saved.substr(0, 7), "1.00.50");
     EXPECT_EQ(Saved.substr(7, 4), Bytes().I16(19201 / 2 - 1800).I16(14399 / 2 - 1200).Data);
@@ -83,14 +103,14 @@ TEST_F(SettingsFileTest, NoFileGivesDefaultsCentredWindowAndEmptyList) {
 }
 
 TEST_F(SettingsFileTest, EmptyFileHasTheFixedLayout) {
-    File.Load_Settings(Frm, List, S);
+    Load_Into(Frm, List, S);
     S.TextFont.Name.clear();
     S.DescFont.Name.clear();
     const std::string Saved = Save();
     ASSERT_EQ(Saved.size(), 61u + 710 + 142);
 
     Header H;
-    H.Left = static_cast<int16_t>(Frm.L), H.Top = static_cast<int16_t>(Frm.T), H.Width = 3600, H.Height = 2400;
+    H.Left = static_cast<int16_t>(Frm.left), H.Top = static_cast<int16_t>(Frm.top), H.Width = 3600, H.Height = 2400;
     H.IgnoreCase = 1, H.CurSlot = NIL_NODE, H.Reserved = 0, H.AddMode = 2, H.DelWarn = VB_TRUE, H.OnTop = 0;
     Fonts F{"", 10, 0, 0, 0, VB_TRUE, "", 14, VB_TRUE, 0, 0};
     EXPECT_EQ(Saved, File_1_00_50(H, F, SlotList{}));
@@ -100,7 +120,7 @@ TEST_F(SettingsFileTest, EmptyFileHasTheFixedLayout) {
 
     SlotList Again;
     Settings S2;
-    File.Load_Settings(Frm, Again, S2);
+    Load_Into(Frm, Again, S2);
     EXPECT_EQ(S2.TextFont.Name, "");
     EXPECT_TRUE(File.Report.Repairs.empty());
 }
@@ -116,8 +136,8 @@ TEST_F(SettingsFileTest, NewestVersionLoadsEveryFieldAndSavesIdenticalBytes) {
     EXPECT_EQ(File.FileMarker, "1.00.50");
     EXPECT_TRUE(File.Report.Repairs.empty());
     EXPECT_FALSE(File.Report.BackupPending);
-    EXPECT_EQ((std::vector<int>{Frm.L, Frm.T, Frm.W, Frm.H}), (std::vector<int>{1200, 900, 4800, 3300}));
-    EXPECT_TRUE(Frm.OnTop);
+    EXPECT_EQ((std::vector<int>{Frm.left, Frm.top, Frm.width, Frm.height}), (std::vector<int>{1200, 900, 4800, 3300}));
+    EXPECT_TRUE(Frm.topChecked);
     EXPECT_EQ(S.IgnoreCase, 0);
     EXPECT_EQ(S.CurSlot, 2);
     EXPECT_EQ(S.AddMode, POS_BOTTOM);
@@ -169,7 +189,7 @@ struct MiddleVersionCase {
     int16_t LoadedIgnoreCase;
 };
 
-class MiddleVersions : public SettingsFileTest, public testing::WithParamInterface<MiddleVersionCase> {};
+class MiddleVersions : public SettingsFileTest, public ::testing::WithParamInterface<MiddleVersionCase> {};
 
 TEST_P(MiddleVersions, LoadWithDefaultFontsTopSlotCurrentAndUpgrade) {
     const SlotList Sample = Sample_List();
@@ -187,8 +207,8 @@ TEST_P(MiddleVersions, LoadWithDefaultFontsTopSlotCurrentAndUpgrade) {
     EXPECT_EQ(S.PrintDesc, VB_TRUE);
     EXPECT_EQ(S.TextFont, Default_Text_Font());
     EXPECT_EQ(S.DescFont, Default_Desc_Font());
-    EXPECT_EQ(Frm.W, 4800);
-    EXPECT_TRUE(Frm.OnTop);
+    EXPECT_EQ(Frm.width, 4800);
+    EXPECT_TRUE(Frm.topChecked);
     EXPECT_EQ(List.Nodes, Sample.Nodes);
 
     Header Upgraded = H;
@@ -202,7 +222,7 @@ TEST_P(MiddleVersions, LoadWithDefaultFontsTopSlotCurrentAndUpgrade) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, MiddleVersions,
-                         testing::Values(MiddleVersionCase{"1.00.40", 0, 0}, MiddleVersionCase{"1.00.10", 0, 1}),
+                         ::testing::Values(MiddleVersionCase{"1.00.40", 0, 0}, MiddleVersionCase{"1.00.10", 0, 1}),
                          [](const auto& Info) { return std::string(Info.param.Marker[5] == '4' ? "V40" : "V10"); });
 
 TEST_F(SettingsFileTest, OldestVersionImportsNonEmptySlotsInOrder) {
@@ -224,8 +244,8 @@ TEST_F(SettingsFileTest, OldestVersionImportsNonEmptySlotsInOrder) {
     EXPECT_EQ(List.Nodes[2].Slot, (SlotRecord{VB_TRUE, "three", ""}));
     EXPECT_EQ(List.Nodes[3].Slot, (SlotRecord{VB_TRUE, "last", "end"}));
     EXPECT_EQ(S.CurSlot, 0);
-    EXPECT_EQ((std::vector<int>{Frm.L, Frm.T, Frm.W, Frm.H}), (std::vector<int>{1200, 900, 4800, 3300}));
-    EXPECT_TRUE(Frm.OnTop);
+    EXPECT_EQ((std::vector<int>{Frm.left, Frm.top, Frm.width, Frm.height}), (std::vector<int>{1200, 900, 4800, 3300}));
+    EXPECT_TRUE(Frm.topChecked);
     EXPECT_EQ(File.Record.Reserved, -12);
     EXPECT_EQ(S.AddMode, 2);
     EXPECT_EQ(S.IgnoreCase, 1);
@@ -234,7 +254,7 @@ TEST_F(SettingsFileTest, OldestVersionImportsNonEmptySlotsInOrder) {
 
     Save();
     SlotList Again;
-    File.Load_Settings(Frm, Again, S);
+    Load_Into(Frm, Again, S);
     EXPECT_EQ(File.Report.Kind, FileKind::V1_00_50);
     EXPECT_EQ(File.Record.Reserved, -12);
     EXPECT_EQ(Order(Again), (std::vector<int16_t>{0, 1, 2, 3}));
@@ -253,7 +273,7 @@ struct ForeignCase {
     FileKind Kind;
 };
 
-class ForeignFiles : public SettingsFileTest, public testing::WithParamInterface<ForeignCase> {};
+class ForeignFiles : public SettingsFileTest, public ::testing::WithParamInterface<ForeignCase> {};
 
 TEST_P(ForeignFiles, LoadLikeNoFileAndAreBackedUpBeforeTheSave) {
     Load(GetParam().Bytes);
@@ -268,7 +288,7 @@ TEST_P(ForeignFiles, LoadLikeNoFileAndAreBackedUpBeforeTheSave) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, ForeignFiles,
-    testing::Values(ForeignCase{"PositionsTextFile", "[Positions]\r\nLeft=100\r\nTop=200\r\n", FileKind::Positions},
+    ::testing::Values(ForeignCase{"PositionsTextFile", "[Positions]\r\nLeft=100\r\nTop=200\r\n", FileKind::Positions},
                     ForeignCase{"UnknownMarker", "2.00.00" + std::string(900, '\x01'), FileKind::Unknown},
                     ForeignCase{"TooShortForAMarker", "1.00.5", FileKind::Unknown},
                     ForeignCase{"EmptyFile", "", FileKind::Unknown}),
@@ -277,7 +297,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(SettingsFileTest, UnreadableFileLoadsDefaultsAndIsNeverReplacedWithoutItsCopy) {
     Files.Files[INI_PATH] = File_1_00_50(Header{}, Fonts{}, Sample_List());
     Files.Unreadable.insert(INI_PATH);
-    File.Load_Settings(Frm, List, S);
+    Load_Into(Frm, List, S);
     EXPECT_EQ(File.Report.Kind, FileKind::Unreadable);
     EXPECT_EQ(File.Report.Unreadable, ReadFailure::InUse);
     Expect_Centred_Defaults();
@@ -302,7 +322,7 @@ TEST_F(SettingsFileTest, FileHeldForAMomentAtLogonLoadsAfterWaiting) {
     const std::string Original = File_1_00_50(Header{}, Fonts{}, Sample_List());
     Files.Files[INI_PATH] = Original;
     Files.FailingReads[INI_PATH] = 5;
-    File.Load_Settings(Frm, List, S);
+    Load_Into(Frm, List, S);
     EXPECT_EQ(File.Report.Kind, FileKind::V1_00_50);
     EXPECT_EQ(File.Report.Unreadable, ReadFailure::None);
     EXPECT_EQ(Files.Paused, std::chrono::milliseconds(500));
@@ -337,7 +357,7 @@ TEST_F(SettingsFileTest, NextStartTakesTheNewerOfTheFileAndTheSessionBesideIt) {
         Files.Times[INI_PATH + ".new"] = C.SessionNewer ? 2 : 1;
         Files.Clock = 10;
         if (!C.FileReadable) Files.Unreadable.insert(INI_PATH);
-        File.Load_Settings(Frm, List, S);
+        Load_Into(Frm, List, S);
         EXPECT_EQ(Order(List), Order(C.Expected));
 
         EXPECT_TRUE(File.Save_Settings(Frm, List, S));
@@ -386,26 +406,26 @@ TEST_F(SettingsFileTest, BackupThatCannotMoveAsideStopsTheSave) {
 TEST_F(SettingsFileTest, SaveWhileNotNormalKeepsLastNormalGeometry) {
     Load(File_1_00_50(Header{}, Fonts{}, Sample_List()));
     for (WindowState State : {WindowState::Maximized, WindowState::Minimized}) {
-        Frm.S = State;
-        Frm.L = -32000, Frm.T = -32000, Frm.W = 100, Frm.H = 100;
+        Frm.state = State;
+        Frm.left = -32000, Frm.top = -32000, Frm.width = 100, Frm.height = 100;
         EXPECT_EQ(Save().substr(7, 8), Bytes().I16(1200).I16(900).I16(4800).I16(3300).Data);
     }
-    Frm.S = WindowState::Normal;
-    Frm.L = 15, Frm.T = 30, Frm.W = 4500, Frm.H = 6000;
+    Frm.state = WindowState::Normal;
+    Frm.left = 15, Frm.top = 30, Frm.width = 4500, Frm.height = 6000;
     Save();
-    Frm.S = WindowState::Maximized;
+    Frm.state = WindowState::Maximized;
     EXPECT_EQ(Save().substr(7, 8), Bytes().I16(15).I16(30).I16(4500).I16(6000).Data);
 }
 
 TEST_F(SettingsFileTest, OutOfRangeGeometryIsClampedOnSave) {
-    File.Load_Settings(Frm, List, S);
-    Frm.L = -40000, Frm.T = 40000, Frm.W = 70000, Frm.H = -70000;
+    Load_Into(Frm, List, S);
+    Frm.left = -40000, Frm.top = 40000, Frm.width = 70000, Frm.height = -70000;
     EXPECT_EQ(Save().substr(7, 8), Bytes().I16(-32768).I16(32767).I16(32767).I16(-32768).Data);
 }
 
 TEST_F(SettingsFileTest, OnTopAndSettingsChangesReachTheFile) {
     Load(File_1_00_50(Header{}, Fonts{}, Sample_List()));
-    Frm.OnTop = false;
+    Frm.topChecked = false;
     S.AddMode = POS_TOP;
     S.IgnoreCase = 1;
     S.DescFont.Name = "Tahoma";
@@ -414,20 +434,20 @@ TEST_F(SettingsFileTest, OnTopAndSettingsChangesReachTheFile) {
     S.CurSlot = N;
     Save();
 
-    FakeWindow Other;
+    FormWindow Other{Log};
     SlotList Again;
     Settings S2;
-    File.Load_Settings(Other, Again, S2);
-    EXPECT_FALSE(Other.OnTop);
+    Load_Into(Other, Again, S2);
+    EXPECT_FALSE(Other.topChecked);
     EXPECT_EQ(S2, S);
     EXPECT_EQ(Again.Nodes, List.Nodes);
     EXPECT_EQ(File.Record.Reserved, 77);
 }
 
-class StringLengths : public SettingsFileTest, public testing::WithParamInterface<size_t> {};
+class StringLengths : public SettingsFileTest, public ::testing::WithParamInterface<size_t> {};
 
 TEST_P(StringLengths, RoundTripWithAnUnsignedLength) {
-    File.Load_Settings(Frm, List, S);
+    Load_Into(Frm, List, S);
     std::string Text(GetParam(), 'x');
     for (size_t I = 0; I < Text.size(); I += 7) Text[I] = static_cast<char>(0x80 + I % 128);
     int16_t N = 0;
@@ -437,17 +457,17 @@ TEST_P(StringLengths, RoundTripWithAnUnsignedLength) {
     EXPECT_EQ(Saved.substr(35, 2), Bytes().I16(static_cast<int>(Text.size())).Data);
 
     SlotList Again;
-    File.Load_Settings(Frm, Again, S);
+    Load_Into(Frm, Again, S);
     EXPECT_TRUE(File.Report.Repairs.empty());
     EXPECT_EQ(Again.Nodes[0].Slot.Text, Text);
     EXPECT_EQ(Again.Nodes[0].Slot.Description, Text);
     EXPECT_EQ(S.TextFont.Name, Text);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, StringLengths, testing::Values(0, 1, 32767, 32768, 40000, 65535));
+INSTANTIATE_TEST_SUITE_P(Table, StringLengths, ::testing::Values(0, 1, 32767, 32768, 40000, 65535));
 
 TEST_F(SettingsFileTest, OverlongStringsAreCutSoTheFileReadsBack) {
-    File.Load_Settings(Frm, List, S);
+    Load_Into(Frm, List, S);
     std::string Text(70000, 'a');
     Text[65534] = 'z';
     int16_t N = 0;
@@ -456,7 +476,7 @@ TEST_F(SettingsFileTest, OverlongStringsAreCutSoTheFileReadsBack) {
     EXPECT_EQ(List.Nodes[0].Slot.Text.size(), 70000u);  // the slot in memory stays whole
 
     SlotList Again;
-    File.Load_Settings(Frm, Again, S);
+    Load_Into(Frm, Again, S);
     EXPECT_TRUE(File.Report.Repairs.empty());
     EXPECT_EQ(Again.Nodes[0].Slot.Text, Text.substr(0, 65535));
     EXPECT_EQ(Again.Nodes[0].Slot.Description, "after");

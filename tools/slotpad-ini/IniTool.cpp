@@ -90,7 +90,7 @@ struct Loaded {
 };
 
 bool Load(const std::string& Path, Loaded& L, std::ostream& Err) {
-    L.Store.Load_From(Path, WindowGeometry{}, L.List, L.S);
+    L.Store.Load_From(Path, TwipsRect{}, L.List, L.S);
     const std::string Error = Load_Error(L.Store.Report, L.Store.FileMarker);
     if (Error.empty()) return true;
     Err << "slotpad-ini: " << Path << ": " << Error << '\n';

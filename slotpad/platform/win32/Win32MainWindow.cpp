@@ -3,7 +3,6 @@
 #include <windowsx.h>
 
 #include <algorithm>
-#include <cmath>
 
 #include "slotpad/platform/win32/Utf.h"
 #include "slotpad/platform/win32/Win32Application.h"
@@ -33,10 +32,6 @@ int ButtonsHeld(WPARAM wParam) {
     if (wParam & MK_RBUTTON) buttons |= 2;
     if (wParam & MK_MBUTTON) buttons |= 4;
     return buttons;
-}
-
-int ToPixels(int twips, int twipsPerPixel) {
-    return static_cast<int>(std::lround(static_cast<double>(twips) / twipsPerPixel));
 }
 
 
@@ -208,35 +203,25 @@ void Win32MainWindow::MoveTo(const RECT& px) {
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-int Win32MainWindow::Left() const { return WindowRectPx().left * TwipsX(); }
-int Win32MainWindow::Top() const { return WindowRectPx().top * TwipsY(); }
+int Win32MainWindow::Left() const { return Pixels_To_Twips(WindowRectPx().left, TwipsX()); }
+int Win32MainWindow::Top() const { return Pixels_To_Twips(WindowRectPx().top, TwipsY()); }
 int Win32MainWindow::Width() const {
     const RECT r = WindowRectPx();
-    return (r.right - r.left) * TwipsX();
+    return Pixels_To_Twips(r.right - r.left, TwipsX());
 }
 int Win32MainWindow::Height() const {
     const RECT r = WindowRectPx();
-    return (r.bottom - r.top) * TwipsY();
+    return Pixels_To_Twips(r.bottom - r.top, TwipsY());
 }
 
-void Win32MainWindow::SetLeft(int twips) {
-    RECT r = WindowRectPx();
-    OffsetRect(&r, ToPixels(twips, TwipsX()) - r.left, 0);
-    MoveTo(r);
-}
-void Win32MainWindow::SetTop(int twips) {
-    RECT r = WindowRectPx();
-    OffsetRect(&r, 0, ToPixels(twips, TwipsY()) - r.top);
-    MoveTo(r);
-}
-void Win32MainWindow::SetWidth(int twips) {
-    RECT r = WindowRectPx();
-    r.right = r.left + std::max(0, ToPixels(twips, TwipsX()));
-    MoveTo(r);
+void Win32MainWindow::Place(const TwipsRect& frame) {
+    const int left = Twips_To_Pixels(frame.Left, TwipsX()), top = Twips_To_Pixels(frame.Top, TwipsY());
+    MoveTo({left, top, left + std::max(0, Twips_To_Pixels(frame.Width, TwipsX())),
+            top + std::max(0, Twips_To_Pixels(frame.Height, TwipsY()))});
 }
 void Win32MainWindow::SetHeight(int twips) {
     RECT r = WindowRectPx();
-    r.bottom = r.top + std::max(0, ToPixels(twips, TwipsY()));
+    r.bottom = r.top + std::max(0, Twips_To_Pixels(twips, TwipsY()));
     MoveTo(r);
 }
 

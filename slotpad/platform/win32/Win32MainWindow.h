@@ -36,15 +36,13 @@ public:
     int Top() const override;
     int Width() const override;
     int Height() const override;
-    void SetLeft(int twips) override;
-    void SetTop(int twips) override;
-    void SetWidth(int twips) override;
-    void SetHeight(int twips) override;
     WindowState State() const override;
     bool TopChecked() const override { return topChecked_; }
-    void SetTopChecked(bool checked) override { topChecked_ = checked; }
 
     // MainWindow
+    void Place(const TwipsRect& frame) override;
+    void SetHeight(int twips) override;
+    void SetTopChecked(bool checked) override { topChecked_ = checked; }
     void Show() override;
     void Hide() override;
     bool IsVisible() const override;

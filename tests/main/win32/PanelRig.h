@@ -41,7 +41,7 @@ struct PanelRig {
 
     SlotList list;
     Settings settings;
-    FakeScreen screen;
+    FormScreen screen;
     FakeMainWindow window{screen};
     win32::Win32DrawingSurface surface{window.clientWidth, window.clientHeight};
     SlotPanel panel{list, settings, window, screen, surface};

@@ -76,7 +76,7 @@ TEST(SurfaceWindow, PresentShowsTheBufferAndPaintingRestoresIt) {
         ASSERT_EQ(surface.BufferHeight(), height);
         g_painted = &surface;
 
-        FakeScreen screen;
+        FormScreen screen;
         FakeMainWindow fake(screen);
         fake.clientWidth = width;
         fake.clientHeight = height;

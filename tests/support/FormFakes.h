@@ -1,6 +1,7 @@
 #pragma once
 // Recording stand-ins for the desktop around the main form: window, icon, menu, shell,
-// viewer control, program identity and screen.
+// viewer control, program identity and screen. The settings file's tests load into and
+// save from the same window, program and screen.
 
 #include <functional>
 #include <optional>
@@ -10,6 +11,7 @@
 #include "slotpad/platform/Application.h"
 #include "slotpad/platform/ClipViewer.h"
 #include "slotpad/platform/MainWindow.h"
+#include "slotpad/platform/MainWindowEvents.h"
 #include "slotpad/platform/PanelControls.h"
 #include "slotpad/platform/PopupMenu.h"
 #include "slotpad/platform/Shell.h"
@@ -34,17 +36,20 @@ struct EventLog {
 
 class FormApplication : public Application {
 public:
-    std::string Folder() const override { return "C:\\SlotPad"; }
+    std::string folder = "C:\\SlotPad";
+    std::string Folder() const override { return folder; }
     std::string Title() const override { return "SlotPad"; }
     VersionParts Version() const override { return {1, 0, 8}; }
 };
 
-// 15 twips to the pixel is 96 DPI, 12 is 120 DPI.
+// 15 twips to the pixel is 96 DPI, 12 is 120 DPI. 1280 by 1024 pixels unless a size in
+// twips is given (an odd one shows how halves round).
 class FormScreen : public Screen {
 public:
     int twipsPerPixel = 15;
-    int WidthTwips() const override { return 1280 * twipsPerPixel; }
-    int HeightTwips() const override { return 1024 * twipsPerPixel; }
+    int widthTwips = 0, heightTwips = 0;
+    int WidthTwips() const override { return widthTwips != 0 ? widthTwips : 1280 * twipsPerPixel; }
+    int HeightTwips() const override { return heightTwips != 0 ? heightTwips : 1024 * twipsPerPixel; }
     int TwipsPerPixelX() const override { return twipsPerPixel; }
     int TwipsPerPixelY() const override { return twipsPerPixel; }
 };
@@ -72,13 +77,21 @@ public:
     int Top() const override { return top; }
     int Width() const override { return width; }
     int Height() const override { return height; }
-    void SetLeft(int v) override { left = v; }
-    void SetTop(int v) override { top = v; }
-    void SetWidth(int v) override { width = v; }
+    void Place(const TwipsRect& frame) override {
+        left = frame.Left;
+        top = frame.Top;
+        width = frame.Width;
+        height = frame.Height;
+        ++placements;
+    }
     void SetHeight(int v) override { height = v; }
     WindowState State() const override { return state; }
     bool TopChecked() const override { return topChecked; }
-    void SetTopChecked(bool v) override { topChecked = v; }
+    void SetTopChecked(bool v) override {
+        topChecked = v;
+        ++topCheckSets;
+    }
+    int placements = 0, topCheckSets = 0;
 
     void Show() override { visible = true; log_.Add("show"); }
     void Hide() override { visible = false; log_.Add("hide"); }
