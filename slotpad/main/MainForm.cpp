@@ -2,6 +2,11 @@
 
 #include "slotpad/main/WindowPlacement.h"
 
+#include <optional>
+
+#include "slotpad/dialogs/About.h"
+#include "slotpad/dialogs/Options.h"
+
 namespace slotpad {
 
 namespace {
@@ -198,7 +203,42 @@ void MainForm::mnuCopy_Click() { book_.Copy_Slot(book_.CurSlot()); }
 void MainForm::mnuClear_Click() {}
 void MainForm::mnuDelete_Click() {}
 void MainForm::mnuPrint_Click() {}
-void MainForm::mnuOptions_Click() {}
-void MainForm::mnuAbout_Click() {}
+namespace {
+
+// Marks a dialog open for the scope.
+class DialogOpen {
+public:
+    explicit DialogOpen(bool& flag) : flag_(flag) { flag_ = true; }
+    ~DialogOpen() { flag_ = false; }
+    DialogOpen(const DialogOpen&) = delete;
+    DialogOpen& operator=(const DialogOpen&) = delete;
+
+private:
+    bool& flag_;
+};
+
+}  // namespace
+
+void MainForm::mnuOptions_Click() {
+    if (inDialog_) return;
+    std::optional<OptionValues> chosen;
+    {
+        DialogOpen open(inDialog_);
+        const DialogServices& d = sys_.Dialogs;
+        chosen = Options(d.Options, d.Fonts, d.Numbers).Show_Options(Option_Values_Of(book_.CurrentSettings()));
+    }
+    if (!chosen) return;
+    // Onto the settings as they are now: capture may have run while the dialog was open.
+    Settings changed = book_.CurrentSettings();
+    Apply_Option_Values(*chosen, changed);
+    book_.Change_Settings(changed);
+}
+
+void MainForm::mnuAbout_Click() {
+    if (inDialog_) return;
+    DialogOpen open(inDialog_);
+    const DialogServices& d = sys_.Dialogs;
+    frmAbout(d.About, sys_.App, d.Version, d.Registry, d.Starter, d.Messages).Show_About();
+}
 
 }  // namespace slotpad

@@ -8,6 +8,7 @@
 
 #include "slotpad/capture/Capture.h"
 #include "slotpad/capture/ChainWatch.h"
+#include "slotpad/main/DialogServices.h"
 #include "slotpad/main/RightMenu.h"
 #include "slotpad/main/TipOverlay.h"
 #include "slotpad/main/panel/SlotPanel.h"
@@ -42,6 +43,7 @@ struct MainServices {
     RowToolTip& ToolTip;
     DropBar& Bar;  // PicSplitter
     const WorkAreas& Areas;
+    DialogServices Dialogs;
 };
 
 class MainForm : public MainWindowEvents {
@@ -136,6 +138,8 @@ private:
     ChainWatch chainWatch_;
     int notifications_ = 0;
     bool capturePosted_ = false;
+    // One of our dialogs is open: the icon's menu still works meanwhile, but opens no second.
+    bool inDialog_ = false;
 };
 
 }  // namespace slotpad

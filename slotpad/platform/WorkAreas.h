@@ -4,14 +4,9 @@
 
 #include <vector>
 
-namespace slotpad {
+#include "slotpad/platform/TwipsRect.h"
 
-struct TwipsRect {
-    int Left = 0;
-    int Top = 0;
-    int Width = 0;
-    int Height = 0;
-};
+namespace slotpad {
 
 class WorkAreas {
 public:
