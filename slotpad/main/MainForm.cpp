@@ -3,6 +3,11 @@
 #include "slotpad/dialogs/EditSel.h"
 #include "slotpad/main/WindowPlacement.h"
 
+#include <optional>
+
+#include "slotpad/dialogs/About.h"
+#include "slotpad/dialogs/Options.h"
+
 namespace slotpad {
 
 namespace {
@@ -225,7 +230,44 @@ void MainForm::RunMenuItem(int id) {
     }
 }
 
-void MainForm::mnuOptions_Click() {}
-void MainForm::mnuAbout_Click() {}
+namespace {
+
+// Marks a dialog open for the scope.
+class DialogOpen {
+public:
+    explicit DialogOpen(bool& flag) : flag_(flag) { flag_ = true; }
+    ~DialogOpen() { flag_ = false; }
+    DialogOpen(const DialogOpen&) = delete;
+    DialogOpen& operator=(const DialogOpen&) = delete;
+
+private:
+    bool& flag_;
+};
+
+}  // namespace
+
+void MainForm::mnuOptions_Click() {
+    if (inDialog_) return;
+    std::optional<OptionValues> chosen;
+    {
+        HeldCapture::Scope dialog(held_);
+        DialogOpen open(inDialog_);
+        const DialogServices& d = sys_.Dialogs;
+        chosen = Options(d.Options, d.Fonts, d.Numbers).Show_Options(Option_Values_Of(book_.CurrentSettings()));
+    }
+    if (!chosen) return;
+    // Onto the settings as they are now: capture may have run while the dialog was open.
+    Settings changed = book_.CurrentSettings();
+    Apply_Option_Values(*chosen, changed);
+    book_.Change_Settings(changed);
+}
+
+void MainForm::mnuAbout_Click() {
+    if (inDialog_) return;
+    HeldCapture::Scope dialog(held_);
+    DialogOpen open(inDialog_);
+    const DialogServices& d = sys_.Dialogs;
+    frmAbout(d.About, sys_.App, d.Version, d.Registry, d.Starter, d.Messages).Show_About();
+}
 
 }  // namespace slotpad

@@ -11,6 +11,7 @@
 #include "slotpad/capture/ChainWatch.h"
 #include "slotpad/capture/HeldCapture.h"
 #include "slotpad/dialogs/EditSel.h"
+#include "slotpad/main/DialogServices.h"
 #include "slotpad/main/RightMenu.h"
 #include "slotpad/main/TipOverlay.h"
 #include "slotpad/main/panel/SlotPanel.h"
@@ -51,6 +52,7 @@ struct MainServices {
     MessageBoxes& Boxes;  // modal to the main window
     DefaultPrinter& Printer;
     EditSelWindow& EditSelWin;
+    DialogServices Dialogs;
 };
 
 class MainForm : public MainWindowEvents {
@@ -152,6 +154,8 @@ private:
     ChainWatch chainWatch_;
     int notifications_ = 0;
     bool capturePosted_ = false;
+    // One of our dialogs is open: the icon's menu still works meanwhile, but opens no second.
+    bool inDialog_ = false;
 };
 
 }  // namespace slotpad

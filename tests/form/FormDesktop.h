@@ -4,6 +4,8 @@
 #include "slotpad/main/MainForm.h"
 #include "tests/support/FormFakes.h"
 #include "tests/main/RecordingSurface.h"
+#include "tests/support/AboutServiceFakes.h"
+#include "tests/support/DialogWindowFakes.h"
 #include "tests/support/MemoryClipboard.h"
 #include "tests/support/DialogWindowFakes.h"
 #include "tests/support/MemoryFileStore.h"
@@ -32,8 +34,18 @@ struct FormDesktop {
     ScriptedMessageBoxes boxes;
     RecordingPrinter printer;
     FakeEditSelWindow editSelWindow;
-    MainForm form{MainServices{app, screen, window, clipboard, tray, menu, shell, files, surface, toolTip, bar,
-                               workAreas, boxes, printer, editSelWindow}};
+    FakeOptionsWindow optionsWindow;
+    ScriptedFontChooser fonts;
+    FixedNumberFormat numbers;
+    FakeAboutWindow aboutWindow;
+    FixedVersionResource version;
+    MemoryRegistry registry;
+    FakeProgramStarter starter;
+    RecordingMessageBoxes messages;
+    MainForm form{MainServices{
+        app, screen, window, clipboard, tray, menu, shell, files, surface, toolTip, bar, workAreas, boxes, printer,
+        editSelWindow,
+        DialogServices{optionsWindow, fonts, numbers, aboutWindow, version, registry, starter, messages}}};
 };
 
 }  // namespace slotpad::testing

@@ -5,6 +5,9 @@
 
 #include <memory>
 
+#include "slotpad/dialogs/win32/Win32AboutWindow.h"
+#include "slotpad/dialogs/win32/Win32FontChooser.h"
+#include "slotpad/dialogs/win32/Win32OptionsWindow.h"
 #include "slotpad/main/MainForm.h"
 #include "slotpad/main/win32/ProgramResources.h"
 #include "slotpad/main/win32/SingleInstance.h"
@@ -14,6 +17,11 @@
 #include "slotpad/platform/win32/Win32Clipboard.h"
 #include "slotpad/platform/win32/Win32DefaultPrinter.h"
 #include "slotpad/platform/win32/Win32FileStore.h"
+#include "slotpad/platform/win32/Win32MessageBoxes.h"
+#include "slotpad/platform/win32/Win32NumberFormat.h"
+#include "slotpad/platform/win32/Win32ProgramStarter.h"
+#include "slotpad/platform/win32/Win32ReadOnlyRegistry.h"
+#include "slotpad/platform/win32/Win32VersionResource.h"
 #include "slotpad/platform/win32/Win32MainWindow.h"
 #include "slotpad/platform/win32/Win32MessageBoxes.h"
 #include "slotpad/platform/win32/Win32PanelControls.h"
@@ -96,8 +104,18 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     Win32MessageBoxes boxes(window.hwnd(), app.Title());
     Win32DefaultPrinter printer;
     Win32EditSelWindow editSelWindow(instance, window.hwnd());
-    MainForm form(MainServices{app, screen, window, clipboard, tray, menu, shell, files, surface, toolTip, dropBar,
-                               workAreas, boxes, printer, editSelWindow});
+    Win32OptionsWindow optionsWindow(instance, window.hwnd(), screen.TwipsPerPixelX(), screen.TwipsPerPixelY());
+    Win32FontChooser fonts;
+    Win32NumberFormat numbers;
+    Win32AboutWindow aboutWindow(instance, icons.Large(), screen.TwipsPerPixelX(), screen.TwipsPerPixelY());
+    Win32VersionResource version;
+    Win32ReadOnlyRegistry registry;
+    Win32ProgramStarter starter;
+    Win32MessageBoxes messages(nullptr, app.Title());
+    MainForm form(MainServices{
+        app, screen, window, clipboard, tray, menu, shell, files, surface, toolTip, dropBar, workAreas, boxes, printer,
+        editSelWindow,
+        DialogServices{optionsWindow, fonts, numbers, aboutWindow, version, registry, starter, messages}});
     window.SetEvents(&form);
     form.Captures().UseCaseFold(AnsiCaseFold(Win32AnsiCodePage{}));
     window.SetShowRequestHandler([&form, &window] {
