@@ -19,13 +19,6 @@ protected:
             window.DeliverPosted(form);
         };
     }
-    std::vector<std::string> Texts() {
-        std::vector<std::string> texts;
-        const SlotList& l = form.List();
-        for (int16_t n = l.HeadNode, i = 0; i <= l.LastPos && n != NIL_NODE; ++i, n = l.Nodes[n].NextNode)
-            texts.push_back(l.Nodes[n].Slot.Text);
-        return texts;
-    }
     std::string Current() { return form.List().Nodes[form.CurrentSettings().CurSlot].Slot.Text; }
     // A change that no notification reports: the chain is cut ahead of us.
     void CopyUnheard(const std::string& text) {

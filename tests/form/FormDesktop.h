@@ -7,7 +7,6 @@
 #include "tests/support/AboutServiceFakes.h"
 #include "tests/support/DialogWindowFakes.h"
 #include "tests/support/MemoryClipboard.h"
-#include "tests/support/DialogWindowFakes.h"
 #include "tests/support/MemoryFileStore.h"
 #include "tests/support/RecordingPrinter.h"
 #include "tests/support/ScriptedMessageBoxes.h"
@@ -46,6 +45,15 @@ struct FormDesktop {
         app, screen, window, clipboard, tray, menu, shell, files, surface, toolTip, bar, workAreas, boxes, printer,
         editSelWindow,
         DialogServices{optionsWindow, fonts, numbers, aboutWindow, version, registry, starter, messages}}};
+
+    // The slots' texts from the top of the list.
+    std::vector<std::string> Texts() const {
+        std::vector<std::string> texts;
+        const SlotList& l = form.List();
+        for (int16_t n = l.HeadNode, i = 0; i <= l.LastPos && n != NIL_NODE; ++i, n = l.Nodes[n].NextNode)
+            texts.push_back(l.Nodes[n].Slot.Text);
+        return texts;
+    }
 };
 
 }  // namespace slotpad::testing
